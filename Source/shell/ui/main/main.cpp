@@ -1,0 +1,40 @@
+// Quorlinth: the application's entry point.
+
+#include "base/Encoding.h"
+#include "base/Files.h"
+#include "shell/Messages.h"
+#include "shell/ObjUtils.h"
+#include "shell/QorDebug.h"
+#include "shell/ui/QtPlatform.h"
+#include "shell/ui/ReadingWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+using namespace qor;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorlinth");
+
+    // The folders follow from where the executable is: it sits in the
+    // application folder, whose parent is the external folder.
+    ObjUtils::setFolders(
+        AppFolders::forApplicationFolder(QCoreApplication::applicationDirPath().toStdString()));
+    MessageTables::setFolder(ObjUtils::internalPath() + "Messages");
+    QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!desktop.isEmpty())
+        QorDebug::setLogFile(QDir(desktop).filePath("QorDebug.txt").toStdString());
+    installQtPlatform();
+
+    ReadingWindow window;
+    std::string example;
+    if (fs::readFile(ObjUtils::internalPath() + "example.txt", example, 1 << 20) == fs::kNoErr) {
+        std::string shown = displayText(example);
+        window.showMaterial(QString::fromStdString("File: example.txt"), QString::fromStdString(shown));
+    }
+    window.show();
+    return app.exec();
+}
