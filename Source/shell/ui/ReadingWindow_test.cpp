@@ -1,0 +1,33 @@
+#include "shell/ui/ReadingWindow.h"
+
+#include "shell/QorVersion.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace qor {
+namespace {
+
+TEST(ReadingWindow, TitleMenusAndMaterial)
+{
+    ReadingWindow w;
+    EXPECT_EQ(w.windowTitle().toStdString(), QorVersion::qorVersionString());
+    QStringList menus;
+    for (QAction* a : w.menuBar()->actions())
+        menus << a->text();
+    EXPECT_TRUE(menus.contains("&File"));
+    EXPECT_TRUE(menus.contains("&Help"));
+    w.showMaterial("File: example.txt (3 Words)", "one two three");
+    EXPECT_EQ(w.caption().toStdString(), "File: example.txt (3 Words)");
+    auto* text = w.findChild<QPlainTextEdit*>("readingText");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText().toStdString(), "one two three");
+    EXPECT_TRUE(text->isReadOnly());
+}
+
+}  // namespace
+}  // namespace qor
