@@ -1,11 +1,13 @@
 #include "shell/ui/ReadingWindow.h"
 
+#include "base/Encoding.h"
 #include "shell/Messages.h"
 #include "shell/ObjUtils.h"
 #include "shell/QorVersion.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,7 +17,8 @@
 
 namespace qor {
 
-ReadingWindow::ReadingWindow(QWidget* parent) : QMainWindow(parent)
+ReadingWindow::ReadingWindow(QWidget* parent)
+    : QMainWindow(parent), m_pMaterial(std::make_unique<MaterialLoader>(*this))
 {
     setWindowTitle(QString::fromStdString(QorVersion::qorVersionString()));
     auto* central = new QWidget(this);
@@ -35,9 +38,18 @@ ReadingWindow::ReadingWindow(QWidget* parent) : QMainWindow(parent)
     resize(900, 640);
 }
 
+ReadingWindow::~ReadingWindow() = default;
+
 void ReadingWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &ReadingWindow::openDocument);
+    QAction* paste = file->addAction(tr("&Paste"));
+    paste->setShortcut(QKeySequence::Paste);
+    connect(paste, &QAction::triggered, this, [this] { m_pMaterial->paste(); });
+    file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -62,6 +74,44 @@ void ReadingWindow::showAbout()
     box.setText(QString::fromStdString(QorVersion::qorVersionString()));
     box.setInformativeText(tr("Version %1").arg(QString::fromStdString(ObjUtils::version())));
     box.exec();
+}
+
+void ReadingWindow::openDocument()
+{
+    QString path = QFileDialog::getOpenFileName(this, tr("Open"), QString(),
+                                                tr("Texts and PDFs (*.txt *.text *.pdf *.PDF);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    bool isPdf = path.endsWith(".pdf", Qt::CaseInsensitive);
+    m_pMaterial->loadMaterialFromFileName(path.toStdString(), 0, false, isPdf);
+}
+
+void ReadingWindow::loadTextBuffer(TextBuffer block, const std::string& path, int32_t position)
+{
+    m_text = std::move(block);
+    m_path = path;
+    showText();
+}
+
+void ReadingWindow::loadTextFromClipboardBuffer(TextBuffer block)
+{
+    m_text = std::move(block);
+    m_path.clear();
+    showText();
+}
+
+void ReadingWindow::setMaterialCaption(const std::string& caption)
+{
+    mCaption->setText(QString::fromStdString(caption));
+}
+
+void ReadingWindow::showText()
+{
+    // The cleaned text keeps CR as its only line break.
+    std::string shown = toUtf8(m_text.view(), m_text.encoding());
+    QString text = QString::fromStdString(shown);
+    text.replace(QChar('\r'), QChar('\n'));
+    mText->setPlainText(text);
 }
 
 void ReadingWindow::showMaterial(const QString& caption, const QString& text)

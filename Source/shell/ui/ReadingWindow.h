@@ -1,25 +1,45 @@
 #pragma once
 // The reading window: the one window in which text is read.
 
+#include "text/MaterialLoader.h"
+#include "text/ReadingWindowTarget.h"
+
 #include <QMainWindow>
+
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 
 namespace qor {
 
-class ReadingWindow : public QMainWindow {
+class ReadingWindow : public QMainWindow, public ReadingWindowTarget {
     Q_OBJECT
 public:
     explicit ReadingWindow(QWidget* parent = nullptr);
+    ~ReadingWindow() override;
 
     // Shows a text with its caption ("File: name (N Words)").
     void showMaterial(const QString& caption, const QString& text);
     QString caption() const;
+    // The material entries that feed this window.
+    MaterialLoader& material() { return *m_pMaterial; }
+    const TextBuffer& text() const { return m_text; }
+
+    // ReadingWindowTarget
+    void loadTextBuffer(TextBuffer block, const std::string& path, int32_t position) override;
+    void loadTextFromClipboardBuffer(TextBuffer block) override;
+    void setMaterialCaption(const std::string& caption) override;
 
 private:
     void buildMenus();
     void showAbout();
+    void openDocument();
+    void showText();
+
+    std::unique_ptr<MaterialLoader> m_pMaterial;
+    TextBuffer m_text;
+    std::string m_path;
 
     QLabel* mCaption = nullptr;
     QPlainTextEdit* mText = nullptr;

@@ -29,5 +29,15 @@ TEST(ReadingWindow, TitleMenusAndMaterial)
     EXPECT_TRUE(text->isReadOnly());
 }
 
+TEST(ReadingWindow, MaterialEntriesFeedTheWindow)
+{
+    ReadingWindow w;
+    ASSERT_TRUE(w.material().loadMaterialFromText("Three little words.\nAnd two."));
+    EXPECT_EQ(w.caption().toStdString(), "Text: (5 Words)");
+    auto* text = w.findChild<QPlainTextEdit*>("readingText");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText().toStdString(), "Three little words.\nAnd two.");
+}
+
 }  // namespace
 }  // namespace qor

@@ -1,7 +1,5 @@
 // Quorlinth: the application's entry point.
 
-#include "base/Encoding.h"
-#include "base/Files.h"
 #include "shell/Messages.h"
 #include "shell/ObjUtils.h"
 #include "shell/QorDebug.h"
@@ -30,11 +28,7 @@ int main(int argc, char** argv)
     installQtPlatform();
 
     ReadingWindow window;
-    std::string example;
-    if (fs::readFile(ObjUtils::internalPath() + "example.txt", example, 1 << 20) == fs::kNoErr) {
-        std::string shown = displayText(example);
-        window.showMaterial(QString::fromStdString("File: example.txt"), QString::fromStdString(shown));
-    }
     window.show();
+    window.material().loadMaterialFromFileName(ObjUtils::internalPath() + "example.txt", 0, false, false);
     return app.exec();
 }
