@@ -133,7 +133,7 @@ std::map<std::string, std::string, std::less<>> MessageTables::parse(std::string
 
 namespace {
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -174,11 +174,11 @@ double asDouble(const FormatArg& a)
 }
 
 // Pads text to the width, on the left unless the '-' flag is given.
-std::string pad(std::string s, const Spec& spec)
+std::string pad(std::string s, const Directive& dir)
 {
-    if (spec.width > 0 && s.size() < static_cast<size_t>(spec.width)) {
-        size_t n = static_cast<size_t>(spec.width) - s.size();
-        if (spec.flags.find('-') != std::string::npos)
+    if (dir.width > 0 && s.size() < static_cast<size_t>(dir.width)) {
+        size_t n = static_cast<size_t>(dir.width) - s.size();
+        if (dir.flags.find('-') != std::string::npos)
             s.append(n, ' ');
         else
             s.insert(0, n, ' ');
@@ -186,27 +186,27 @@ std::string pad(std::string s, const Spec& spec)
     return s;
 }
 
-std::string render(const Spec& spec, const FormatArg& a)
+std::string render(const Directive& dir, const FormatArg& a)
 {
     // The printf directive is built from the format alone: only flags from
     // "-+ 0#", a bounded width and precision and a known conversion.
-    std::string directive = "%" + spec.flags;
-    if (spec.width >= 0)
-        directive += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        directive += "." + std::to_string(spec.precision);
+    std::string directive = "%" + dir.flags;
+    if (dir.width >= 0)
+        directive += std::to_string(dir.width);
+    if (dir.precision >= 0)
+        directive += "." + std::to_string(dir.precision);
     char buf[512];
-    switch (spec.conv) {
+    switch (dir.conv) {
     case '@':
     case 's': {
         std::string s = asText(a);
-        if (spec.precision >= 0 && s.size() > static_cast<size_t>(spec.precision))
-            s.resize(static_cast<size_t>(spec.precision));
-        return pad(std::move(s), spec);
+        if (dir.precision >= 0 && s.size() > static_cast<size_t>(dir.precision))
+            s.resize(static_cast<size_t>(dir.precision));
+        return pad(std::move(s), dir);
     }
     case 'c': {
         std::string s(1, static_cast<char>(asInt(a)));
-        return pad(std::move(s), spec);
+        return pad(std::move(s), dir);
     }
     case 'd':
     case 'i':
@@ -217,11 +217,11 @@ std::string render(const Spec& spec, const FormatArg& a)
     case 'x':
     case 'X':
     case 'o':
-        directive += spec.conv == 'u' ? PRIu64 : spec.conv == 'x' ? PRIx64 : spec.conv == 'X' ? PRIX64 : PRIo64;
+        directive += dir.conv == 'u' ? PRIu64 : dir.conv == 'x' ? PRIx64 : dir.conv == 'X' ? PRIX64 : PRIo64;
         std::snprintf(buf, sizeof buf, directive.c_str(), static_cast<uint64_t>(asInt(a)));
         return buf;
     default:  // f e g E G
-        directive += spec.conv;
+        directive += dir.conv;
         std::snprintf(buf, sizeof buf, directive.c_str(), asDouble(a));
         return buf;
     }
@@ -248,7 +248,7 @@ std::string formatMessage(std::string_view format, const std::vector<FormatArg>&
             continue;
         }
         size_t start = i++;
-        Spec spec;
+        Directive dir;
         // Position: digits followed by '$'.
         size_t position = 0;
         {
@@ -262,7 +262,7 @@ std::string formatMessage(std::string_view format, const std::vector<FormatArg>&
             }
         }
         while (i < format.size() && std::string_view("-+ 0#").find(format[i]) != std::string_view::npos)
-            spec.flags.push_back(format[i++]);
+            dir.flags.push_back(format[i++]);
         auto number = [&](int& into) {
             int n = 0;
             bool any = false;
@@ -276,11 +276,11 @@ std::string formatMessage(std::string_view format, const std::vector<FormatArg>&
                 into = n > 100 ? 100 : n;
             return any;
         };
-        number(spec.width);
+        number(dir.width);
         if (i < format.size() && format[i] == '.') {
             ++i;
-            spec.precision = 0;
-            number(spec.precision);
+            dir.precision = 0;
+            number(dir.precision);
         }
         while (i < format.size() && std::string_view("hlqLzjt").find(format[i]) != std::string_view::npos)
             ++i;
@@ -289,13 +289,13 @@ std::string formatMessage(std::string_view format, const std::vector<FormatArg>&
             out.append(format.substr(start, i - start));
             continue;
         }
-        spec.conv = format[i++];
+        dir.conv = format[i++];
         size_t index = position ? position - 1 : next++;
         if (index >= args.size()) {
             out.append(format.substr(start, i - start));
             continue;
         }
-        out += render(spec, args[index]);
+        out += render(dir, args[index]);
     }
     return out;
 }
