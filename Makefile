@@ -42,7 +42,7 @@ sanitize: deps
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
 fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_FUZZ=ON >/dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	@tools/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 # Benchmarks: `make bench` runs them all, `bench/run NAME` one group.

@@ -6,6 +6,7 @@
 #include <plist/plist.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace qor {
@@ -218,20 +219,18 @@ bool fromNode(plist_t node, PlistValue& out, int depth)
         out = PlistValue::real(d);
         return true;
     }
-    case PLIST_STRING:
-    case PLIST_KEY: {
-        char* s = nullptr;
-        plist_get_string_val(node, &s);
-        out = PlistValue::string(s ? std::string(s) : std::string());
-        free(s);
+    case PLIST_STRING: {
+        uint64_t len = 0;
+        const char* s = plist_get_string_ptr(node, &len);
+        if (!s || std::strlen(s) != len)
+            return false;  // an embedded NUL: no text of ours holds one
+        out = PlistValue::string(std::string(s, static_cast<size_t>(len)));
         return true;
     }
     case PLIST_DATA: {
-        char* d = nullptr;
         uint64_t len = 0;
-        plist_get_data_val(node, &d, &len);
+        const char* d = plist_get_data_ptr(node, &len);
         out = PlistValue::data(d ? std::string(d, static_cast<size_t>(len)) : std::string());
-        free(d);
         return true;
     }
     case PLIST_DATE: {
@@ -330,6 +329,84 @@ plist_t toNode(const PlistValue& v)
     return plist_new_string("");
 }
 
+// The library stops the process on a string or key with an embedded NUL,
+// so such input is refused before it gets there. In XML a NUL can come as
+// a raw byte or as a numeric character reference.
+bool xmlHasNul(std::string_view xml)
+{
+    if (xml.find('\0') != std::string_view::npos)
+        return true;
+    for (size_t i = xml.find("&#"); i != std::string_view::npos; i = xml.find("&#", i + 2)) {
+        size_t j = i + 2;
+        bool hex = j < xml.size() && (xml[j] == 'x' || xml[j] == 'X');
+        if (hex)
+            ++j;
+        size_t digits = j;
+        while (j < xml.size() && xml[j] == '0')
+            ++j;
+        if (j > digits && j < xml.size() && xml[j] == ';')
+            return true;
+    }
+    return false;
+}
+
+uint64_t readBigEndian(const unsigned char* p, size_t n)
+{
+    uint64_t v = 0;
+    for (size_t i = 0; i < n; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// Walks the object table of a binary property list and checks every
+// string object for a NUL character. False for a malformed table.
+bool binaryStringsAreClean(std::string_view bin)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bin.data());
+    const size_t n = bin.size();
+    if (n < 8 + 32)
+        return false;
+    const unsigned char* trailer = b + n - 32;
+    size_t offsetSize = trailer[6];
+    uint64_t count = readBigEndian(trailer + 8, 8);
+    uint64_t tableAt = readBigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || count > n || tableAt >= n ||
+        count * offsetSize > n - 32 - tableAt)
+        return false;
+    for (uint64_t k = 0; k < count; ++k) {
+        uint64_t at = readBigEndian(b + tableAt + k * offsetSize, offsetSize);
+        if (at < 8 || at >= n - 32)
+            return false;
+        unsigned char marker = b[at];
+        unsigned kind = marker >> 4;
+        if (kind != 0x5 && kind != 0x6)
+            continue;
+        uint64_t length = marker & 0x0F;
+        uint64_t start = at + 1;
+        if (length == 0x0F) {
+            if (start >= n)
+                return false;
+            unsigned char intMarker = b[start];
+            if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
+                return false;
+            size_t intSize = size_t(1) << (intMarker & 0x0F);
+            if (start + 1 + intSize > n)
+                return false;
+            length = readBigEndian(b + start + 1, intSize);
+            start += 1 + intSize;
+        }
+        uint64_t unit = kind == 0x6 ? 2 : 1;
+        if (length > n || start + length * unit > n)
+            return false;
+        for (uint64_t c = 0; c < length; ++c) {
+            bool nul = unit == 1 ? b[start + c] == 0 : (b[start + 2 * c] == 0 && b[start + 2 * c + 1] == 0);
+            if (nul)
+                return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool parsePlist(std::string_view bytes, PlistValue& out)
@@ -339,10 +416,15 @@ bool parsePlist(std::string_view bytes, PlistValue& out)
     plist_t root = nullptr;
     // The XML reader expects a terminated buffer.
     std::string copy(bytes);
-    if (plist_is_binary(copy.data(), static_cast<uint32_t>(copy.size())))
+    if (plist_is_binary(copy.data(), static_cast<uint32_t>(copy.size()))) {
+        if (!binaryStringsAreClean(copy))
+            return false;
         plist_from_bin(copy.data(), static_cast<uint32_t>(copy.size()), &root);
-    else
+    } else {
+        if (xmlHasNul(copy))
+            return false;
         plist_from_xml(copy.c_str(), static_cast<uint32_t>(copy.size()), &root);
+    }
     PlistPtr guard(root);
     if (!root)
         return false;

@@ -86,6 +86,34 @@ TEST(PropertyList, UnparsableFileIsMovedAsideNotLost)
     EXPECT_EQ(kept, "<?xml version=\"1.0\"?><plist><dict><key>x");
 }
 
+TEST(PropertyList, EmbeddedNulIsRefusedNotFatal)
+{
+    // Strings with a NUL stop the underlying library; such files are
+    // refused (and so moved aside) instead.
+    PlistValue v;
+    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Name</key><string>a";
+    EXPECT_FALSE(parsePlist(xml + std::string("\0b", 2) + "</string></dict></plist>", v));
+    EXPECT_FALSE(parsePlist(xml + "&#x0;b</string></dict></plist>", v));
+    EXPECT_FALSE(parsePlist(xml + "&#000;b</string></dict></plist>", v));
+    EXPECT_TRUE(parsePlist(xml + "&#65;b</string></dict></plist>", v));
+    EXPECT_EQ(v.find("Name")->toString(), "aAb");
+
+    plist_t d = plist_new_dict();
+    plist_dict_set_item(d, "Name", plist_new_string("abc"));
+    char* bin = nullptr;
+    uint32_t len = 0;
+    plist_to_bin(d, &bin, &len);
+    std::string bytes(bin, len);
+    free(bin);
+    plist_free(d);
+    ASSERT_TRUE(parsePlist(bytes, v));
+    size_t at = bytes.find("abc");
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + 1] = '\0';
+    EXPECT_FALSE(parsePlist(bytes, v));
+    EXPECT_FALSE(parsePlist(bytes.substr(0, bytes.size() - 5), v));  // a cut trailer
+}
+
 TEST(PropertyList, MissingFileIsNotAnError)
 {
     TempFolder dir;
