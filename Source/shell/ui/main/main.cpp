@@ -6,6 +6,9 @@
 #include "shell/ui/QtPlatform.h"
 #include "shell/ui/ReadingWindow.h"
 
+#include "AppMenus.h"
+#include "controls/ui/SpeechDialogs.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -27,8 +30,15 @@ int main(int argc, char** argv)
         QorDebug::setLogFile(QDir(desktop).filePath("QorDebug.txt").toStdString());
     installQtPlatform();
 
+    installSpeechVoiceDefaults();
+    if (!logOnAndLoadSettings(nullptr))
+        return 0;
+
     ReadingWindow window;
+    installAppMenus(window);
     window.show();
     window.material().loadMaterialFromFileName(ObjUtils::internalPath() + "example.txt", 0, false, false);
-    return app.exec();
+    int rc = app.exec();
+    logOffAtQuit();
+    return rc;
 }
