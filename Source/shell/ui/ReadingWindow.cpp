@@ -105,8 +105,22 @@ void ReadingWindow::setMaterialCaption(const std::string& caption)
     mCaption->setText(QString::fromStdString(caption));
 }
 
+void ReadingWindow::setReadingArea(QWidget* area, std::function<void(TextBuffer)> sink)
+{
+    QLayout* layout = centralWidget()->layout();
+    layout->replaceWidget(mText, area);
+    mText->hide();
+    m_sink = std::move(sink);
+    if (m_sink && m_text)
+        m_sink(std::move(m_text));
+}
+
 void ReadingWindow::showText()
 {
+    if (m_sink) {
+        m_sink(std::move(m_text));
+        return;
+    }
     // The cleaned text keeps CR as its only line break.
     std::string shown = toUtf8(m_text.view(), m_text.encoding());
     QString text = QString::fromStdString(shown);

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -25,6 +26,9 @@ public:
     // The material entries that feed this window.
     MaterialLoader& material() { return *m_pMaterial; }
     const TextBuffer& text() const { return m_text; }
+    // Puts the reading view in place of the plain text area; from then on
+    // every loaded text goes to `sink` (which takes the block) instead.
+    void setReadingArea(QWidget* area, std::function<void(TextBuffer)> sink);
 
     // ReadingWindowTarget
     void loadTextBuffer(TextBuffer block, const std::string& path, int32_t position) override;
@@ -39,6 +43,7 @@ private:
 
     std::unique_ptr<MaterialLoader> m_pMaterial;
     TextBuffer m_text;
+    std::function<void(TextBuffer)> m_sink;
     std::string m_path;
 
     QLabel* mCaption = nullptr;

@@ -2,7 +2,13 @@
 
 #include "controls/ui/SpeechDialogs.h"
 #include "display/CurrentOptions.h"
+#include "display/MainView.h"
+#include "display/ui/MainViewWidget.h"
 #include "display/ui/OptionDialogs.h"
+#include "display/ui/QtTextMeasurer.h"
+#include "shell/NotificationBus.h"
+#include "shell/Notifications.h"
+#include "shell/ui/ReadingWindow.h"
 #include "users/CurrentPrefs.h"
 #include "users/QorAdmin.h"
 #include "users/ui/UsersPanels.h"
@@ -30,6 +36,23 @@ bool logOnAndLoadSettings(QWidget* parent)
     options.loadOptionsFile();
     initSpeechForUser();
     return true;
+}
+
+void installReadingView(ReadingWindow& window)
+{
+    // The view and its measurer live as long as the process.
+    static QtTextMeasurer measurer;
+    static MainViewExpert view(measurer, CurrentOptions::instance());
+    auto* widget = new MainViewWidget(view, measurer, &window);
+    widget->setObjectName("readingView");
+    widget->setMinimumSize(200, 120);
+    static Subscription refresh = NotificationBus::instance().subscribe(
+        note::kOptionsUpdate, [widget](const Notification&) { widget->updateIfNeeded(); });
+    window.setReadingArea(widget, [widget](TextBuffer block) {
+        view.initData(std::move(block));
+        view.setPosition(0);
+        widget->updateIfNeeded();
+    });
 }
 
 void logOffAtQuit()

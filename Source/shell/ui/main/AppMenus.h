@@ -12,6 +12,8 @@ namespace qor {
 bool logOnAndLoadSettings(QWidget* parent);
 // Adds the Options, Readers and Site menus in front of the Help menu.
 void installAppMenus(QMainWindow& window);
+// Puts the reading view into the window's reading area.
+void installReadingView(class ReadingWindow& window);
 // Removes this process's logon lock.
 void logOffAtQuit();
 

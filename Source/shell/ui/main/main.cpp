@@ -36,6 +36,7 @@ int main(int argc, char** argv)
 
     ReadingWindow window;
     installAppMenus(window);
+    installReadingView(window);
     window.show();
     window.material().loadMaterialFromFileName(ObjUtils::internalPath() + "example.txt", 0, false, false);
     int rc = app.exec();
