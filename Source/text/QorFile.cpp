@@ -1,4 +1,5 @@
 #include "text/QorFile.h"
+#include "text/TextChars.h"
 
 #include "base/Encoding.h"
 #include "base/Files.h"
@@ -18,15 +19,7 @@ namespace qor {
 
 namespace {
 
-constexpr unsigned char kTab = 9;
-constexpr unsigned char kLF = 10;
-constexpr unsigned char kCR = 13;
-constexpr unsigned char kSpace = 32;
-
-inline bool isSeparator(unsigned char c)
-{
-    return c == kTab || c == kCR || c == kSpace;
-}
+using namespace textchars;
 
 // The one-byte words that count.
 inline bool isCountedLetter(unsigned char c)

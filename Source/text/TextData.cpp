@@ -1,4 +1,5 @@
 #include "text/TextData.h"
+#include "text/TextChars.h"
 
 #include "base/Encoding.h"
 #include "base/Log.h"
@@ -12,15 +13,7 @@ namespace qor {
 
 namespace {
 
-constexpr unsigned char kLF = 10;
-constexpr unsigned char kCR = 13;
-constexpr unsigned char kTab = 9;
-constexpr unsigned char kSpace = 32;
-
-inline bool isSeparator(unsigned char c)
-{
-    return c == kTab || c == kCR || c == kSpace;
-}
+using namespace textchars;
 
 inline bool isSentencePunctuation(unsigned char c)
 {
