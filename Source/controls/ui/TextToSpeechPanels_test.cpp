@@ -1,4 +1,5 @@
 #include "controls/SpeechEngineFake.h"
+#include "testing/ui/WidgetTestSupport.h"
 #include "controls/ui/TextToSpeechSpeedPanel.h"
 #include "controls/ui/TextToSpeechVoicePanel.h"
 
@@ -14,14 +15,6 @@
 
 namespace qor {
 namespace {
-
-template <typename T>
-T* child(QWidget* w, const char* name)
-{
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 TEST(TextToSpeechSpeedPanel, SliderFigureDefaultsAndOk)
 {

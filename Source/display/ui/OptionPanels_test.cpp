@@ -1,4 +1,5 @@
 #include "display/DisplayTestSupport.h"
+#include "testing/ui/WidgetTestSupport.h"
 #include "display/PresetFontInfo.h"
 #include "display/ui/BurstOptionsPanel.h"
 #include "display/ui/FineTunePanel.h"
@@ -30,14 +31,6 @@
 
 namespace qor {
 namespace {
-
-template <typename T>
-T* child(QWidget* w, const char* name)
-{
-    T* c = w->findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 
 TEST(QtColors, EverySixteenBitComponentSurvivesTheChooser)
 {
