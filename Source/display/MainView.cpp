@@ -1169,6 +1169,19 @@ void MainView::refreshDisplay()
     displayTextBurst(dc, d, n, true);
 }
 
+MainView::PreviousWord MainView::stepBackOneWord()
+{
+    TextData& td = *m_textdata;
+    td.backWords(1, false);
+    PreviousWord p;
+    p.pos = td.current();
+    int32_t sent = 0;
+    char sep = 0;
+    p.text = td.getNextWordAndLength(p.len, sent, true, sep, p.cr);
+    td.setCurrent(p.pos);
+    return p;
+}
+
 void MainView::walkBackLines(int nLines, int maxWords)
 {
     TextData& td = *m_textdata;
@@ -1177,12 +1190,10 @@ void MainView::walkBackLines(int nLines, int maxWords)
     float running = 0;
     int count = 0;
     while (td.current() > 0) {
-        td.backWords(1, false);
-        const int32_t pos = td.current();
-        int32_t len = 0, sent = 0;
-        char sep = 0;
-        bool cr = false;
-        const char* w = td.getNextWordAndLength(len, sent, true, sep, cr);
+        const PreviousWord prev = stepBackOneWord();
+        const int32_t pos = prev.pos;
+        const int32_t len = prev.len;
+        const char* w = prev.text;
         const float width = w ? textWidth(w, len, 0, {w, static_cast<size_t>(len)}) : 0;
         if (count > 0 && (count >= maxWords || whole(running) + width > C)) {
             if (++line >= nLines) {
@@ -1206,12 +1217,11 @@ void MainView::walkBackMarks(int option, int n)
     TextData& td = *m_textdata;
     int count = 0;
     while (td.current() > 0) {
-        td.backWords(1, false);
-        const int32_t pos = td.current();
-        int32_t len = 0, sent = 0;
-        char sep = 0;
-        bool cr = false;
-        const char* w = td.getNextWordAndLength(len, sent, true, sep, cr);
+        const PreviousWord prev = stepBackOneWord();
+        const int32_t pos = prev.pos;
+        const int32_t len = prev.len;
+        const bool cr = prev.cr;
+        const char* w = prev.text;
         bool mark = false;
         if (w && len > 0) {
             const char last = w[len - 1];
@@ -1235,12 +1245,10 @@ void MainView::walkBackFixation()
     float running = 0;
     bool first = true;
     while (td.current() > 0) {
-        td.backWords(1, false);
-        const int32_t pos = td.current();
-        int32_t len = 0, sent = 0;
-        char sep = 0;
-        bool cr = false;
-        const char* w = td.getNextWordAndLength(len, sent, true, sep, cr);
+        const PreviousWord prev = stepBackOneWord();
+        const int32_t pos = prev.pos;
+        const int32_t len = prev.len;
+        const char* w = prev.text;
         const float width = w ? textWidth(w, len, 0, {w, static_cast<size_t>(len)}) : 0;
         if (!first && running + width - zone > width / 2) {
             td.setCurrent(pos);

@@ -228,6 +228,14 @@ private:
     int32_t chunkDelay();
     float zoneEnd(int k, bool wholePoints);
     // The back walks of the line builder's options.
+    // The word before the cursor; the cursor is left at its start.
+    struct PreviousWord {
+        int32_t pos = 0;
+        const char* text = nullptr;
+        int32_t len = 0;
+        bool cr = false;
+    };
+    PreviousWord stepBackOneWord();
     void walkBackLines(int nLines, int maxWords);
     void walkBackMarks(int option, int n);
     void walkBackFixation();
