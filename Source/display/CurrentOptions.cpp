@@ -66,6 +66,12 @@ int CurrentOptions::setOptions(const OptionsRecord& rec)
     return saveOptionsFile();
 }
 
+void CurrentOptions::holdOptions(const OptionsRecord& rec)
+{
+    m_optRec = rec;
+    validateOptions(m_optRec);
+}
+
 bool CurrentOptions::loadOptionsFile()
 {
     StandardOptions::defaultWindowOptions(m_optRec);

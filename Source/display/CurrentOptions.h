@@ -45,6 +45,10 @@ public:
     // record is in force whatever the save answers; the answer is its
     // status (0 saved, negative otherwise).
     int setOptions(const OptionsRecord& rec);
+    // Puts the record in force (pulled into the valid ranges) without
+    // saving it: for changes that come in quick succession, such as the
+    // window being dragged, saved once they settle (saveOptionsFile).
+    void holdOptions(const OptionsRecord& rec);
 
     // Loads the reader's file at logon. The holder first becomes the
     // defaults, so nothing of a previous reader survives a failed load.

@@ -190,6 +190,14 @@ std::string CurrentPrefs::stringValue(std::string_view key) const
     return v->toString();
 }
 
+int64_t CurrentPrefs::int64Value(std::string_view key) const
+{
+    const PlistValue* def = defaultOf(key);
+    int64_t fallback = def ? def->toInt(0) : 0;
+    const PlistValue* v = lookup(key);
+    return v ? v->toInt(fallback) : fallback;
+}
+
 int CurrentPrefs::intValue(std::string_view key) const
 {
     const PlistValue* def = defaultOf(key);
@@ -253,6 +261,20 @@ bool CurrentPrefs::setStringValue(std::string_view value, std::string_view key)
 bool CurrentPrefs::setIntValue(int value, std::string_view key)
 {
     return set(key, PlistValue::integer(value));
+}
+
+bool CurrentPrefs::setInt64Value(int64_t value, std::string_view key)
+{
+    return set(key, PlistValue::integer(value));
+}
+
+bool CurrentPrefs::setInt64Values(std::initializer_list<std::pair<std::string_view, int64_t>> values)
+{
+    if (!m_pPrefs.isDict())
+        defaultValues();
+    for (const auto& [key, value] : values)
+        m_pPrefs.set(std::string(key), PlistValue::integer(value));
+    return savePrefsFile();
 }
 
 bool CurrentPrefs::setBOOLValue(bool value, std::string_view key)

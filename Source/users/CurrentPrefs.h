@@ -12,6 +12,9 @@
 #include "base/PropertyList.h"
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +86,8 @@ public:
     // false or 0.0.
     std::string stringValue(std::string_view key) const;
     int intValue(std::string_view key) const;
+    // The whole stored integer (running totals that outgrow an int).
+    int64_t int64Value(std::string_view key) const;
     bool boolValue(std::string_view key) const;
     double doubleValue(std::string_view key) const;
     bool hasValue(std::string_view key) const;
@@ -95,6 +100,9 @@ public:
     // (the value is kept in memory all the same).
     bool setStringValue(std::string_view value, std::string_view key);
     bool setIntValue(int value, std::string_view key);
+    bool setInt64Value(int64_t value, std::string_view key);
+    // Several integers with one save.
+    bool setInt64Values(std::initializer_list<std::pair<std::string_view, int64_t>> values);
     bool setBOOLValue(bool value, std::string_view key);
     bool setDoubleValue(double value, std::string_view key);
 
