@@ -29,6 +29,17 @@ void MainViewWidget::updateIfNeeded()
     }
 }
 
+void MainViewWidget::paintNowIfNeeded()
+{
+    if (m_view.needsDisplay()) {
+        m_view.clearNeedsDisplay();
+        if (isVisible())
+            repaint();
+        else
+            update();
+    }
+}
+
 void MainViewWidget::resizeEvent(QResizeEvent* event)
 {
     m_view.setViewSize(static_cast<float>(event->size().width()), static_cast<float>(event->size().height()));

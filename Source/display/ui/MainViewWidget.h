@@ -15,6 +15,8 @@ public:
     MainViewWidget(MainView& view, QtTextMeasurer& measurer, QWidget* parent = nullptr);
     // Repaints when the engine marked a change.
     void updateIfNeeded();
+    // The same, painted before returning (a paced display's onset).
+    void paintNowIfNeeded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -90,6 +90,8 @@ void ReadingWindow::loadTextBuffer(TextBuffer block, const std::string& path, in
 {
     m_text = std::move(block);
     m_path = path;
+    m_position = position;
+    m_fromFile = true;
     showText();
 }
 
@@ -97,6 +99,8 @@ void ReadingWindow::loadTextFromClipboardBuffer(TextBuffer block)
 {
     m_text = std::move(block);
     m_path.clear();
+    m_position = 0;
+    m_fromFile = false;
     showText();
 }
 
@@ -105,20 +109,23 @@ void ReadingWindow::setMaterialCaption(const std::string& caption)
     mCaption->setText(QString::fromStdString(caption));
 }
 
-void ReadingWindow::setReadingArea(QWidget* area, std::function<void(TextBuffer)> sink)
+void ReadingWindow::setReadingArea(QWidget* area, ReadingWindowTarget* target)
 {
     QLayout* layout = centralWidget()->layout();
     layout->replaceWidget(mText, area);
     mText->hide();
-    m_sink = std::move(sink);
-    if (m_sink && m_text)
-        m_sink(std::move(m_text));
+    m_target = target;
+    if (m_target && m_text)
+        showText();
 }
 
 void ReadingWindow::showText()
 {
-    if (m_sink) {
-        m_sink(std::move(m_text));
+    if (m_target) {
+        if (m_fromFile)
+            m_target->loadTextBuffer(std::move(m_text), m_path, m_position);
+        else
+            m_target->loadTextFromClipboardBuffer(std::move(m_text));
         return;
     }
     // The cleaned text keeps CR as its only line break.

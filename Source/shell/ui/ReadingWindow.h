@@ -27,8 +27,9 @@ public:
     MaterialLoader& material() { return *m_pMaterial; }
     const TextBuffer& text() const { return m_text; }
     // Puts the reading view in place of the plain text area; from then on
-    // every loaded text goes to `sink` (which takes the block) instead.
-    void setReadingArea(QWidget* area, std::function<void(TextBuffer)> sink);
+    // every loaded text goes to `target` (which takes the block) instead,
+    // with its path and position. A text already loaded goes there at once.
+    void setReadingArea(QWidget* area, ReadingWindowTarget* target);
 
     // ReadingWindowTarget
     void loadTextBuffer(TextBuffer block, const std::string& path, int32_t position) override;
@@ -43,8 +44,10 @@ private:
 
     std::unique_ptr<MaterialLoader> m_pMaterial;
     TextBuffer m_text;
-    std::function<void(TextBuffer)> m_sink;
+    ReadingWindowTarget* m_target = nullptr;
     std::string m_path;
+    int32_t m_position = 0;
+    bool m_fromFile = false;
 
     QLabel* mCaption = nullptr;
     QPlainTextEdit* mText = nullptr;

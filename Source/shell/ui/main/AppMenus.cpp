@@ -6,6 +6,9 @@
 #include "display/ui/MainViewWidget.h"
 #include "display/ui/OptionDialogs.h"
 #include "display/ui/QtTextMeasurer.h"
+#include "base/Clock.h"
+#include "controls/TTS.h"
+#include "session/ui/ReadingSession.h"
 #include "shell/NotificationBus.h"
 #include "shell/Notifications.h"
 #include "shell/ui/ReadingWindow.h"
@@ -38,21 +41,50 @@ bool logOnAndLoadSettings(QWidget* parent)
     return true;
 }
 
-void installReadingView(ReadingWindow& window)
+namespace {
+
+// The keys the window answers until the reader's key map is installed:
+// Space plays and stops, the arrows step a display back or forward.
+class InterimKeys final : public KeyHandler {
+public:
+    explicit InterimKeys(QorWindow& window) : m_window(window) {}
+    bool keyPressed(int keyCode, bool, bool) override
+    {
+        NotificationBus& bus = NotificationBus::instance();
+        switch (keyCode) {
+        case 49:
+            bus.post(m_window.playing() || m_window.bursting() ? note::kStopPlaying : note::kStartPlaying);
+            return true;
+        case 123: bus.post(note::kWordBack); return true;
+        case 124: bus.post(note::kWordForward); return true;
+        default: return false;
+        }
+    }
+
+private:
+    QorWindow& m_window;
+};
+
+}  // namespace
+
+ReadingSession& installReadingView(ReadingWindow& window)
 {
-    // The view and its measurer live as long as the process.
-    static QtTextMeasurer measurer;
-    static MainViewExpert view(measurer, CurrentOptions::instance());
-    auto* widget = new MainViewWidget(view, measurer, &window);
-    widget->setObjectName("readingView");
-    widget->setMinimumSize(200, 120);
-    static Subscription refresh = NotificationBus::instance().subscribe(
-        note::kOptionsUpdate, [widget](const Notification&) { widget->updateIfNeeded(); });
-    window.setReadingArea(widget, [widget](TextBuffer block) {
-        view.initData(std::move(block));
-        view.setPosition(0);
-        widget->updateIfNeeded();
-    });
+    auto* session = new ReadingSession(window, window, CurrentOptions::instance(), CurrentPrefs::instance(),
+                                       TTS::instance(), SystemClock::instance(), NotificationBus::instance());
+    static InterimKeys keys(session->core());
+    session->core().setKeyHandler(&keys);
+    window.setReadingArea(session->readingArea(), session);
+    return *session;
+}
+
+void startReaderSession(ReadingSession& session)
+{
+    QorWindow& core = session.core();
+    core.initForUser();
+    const std::string user = QorAdmin::instance().userName();
+    core.setTitleLogon(user.empty() ? nullptr : &user);
+    core.optionsUpdate();
+    core.screenSizeUpdate();
 }
 
 void logOffAtQuit()
@@ -72,9 +104,10 @@ void add(QMenu* menu, const QString& title, F&& f)
 
 }  // namespace
 
-void installAppMenus(QMainWindow& window)
+void installAppMenus(ReadingWindow& window, ReadingSession& session)
 {
     QWidget* w = &window;
+    ReadingSession* rs = &session;
     QMenuBar* bar = window.menuBar();
     QAction* before = nullptr;
     for (QAction* a : bar->actions())
@@ -97,10 +130,15 @@ void installAppMenus(QMainWindow& window)
     bar->insertMenu(before, options);
 
     auto* readers = new QMenu(QObject::tr("&Readers"), bar);
-    add(readers, QObject::tr("Log On As..."), [w] {
+    add(readers, QObject::tr("Log On As..."), [w, rs] {
+        // The outgoing reader's run ends and their read time is kept.
+        rs->core().cleanup();
         QorAdmin::instance().logoff();
-        if (!logOnAndLoadSettings(w))
+        if (!logOnAndLoadSettings(w)) {
             w->close();
+            return;
+        }
+        startReaderSession(*rs);
     });
     add(readers, QObject::tr("View Logons..."), [w] { runViewLogonsPanel(w); });
     readers->addSeparator();

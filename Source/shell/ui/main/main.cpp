@@ -7,6 +7,7 @@
 #include "shell/ui/ReadingWindow.h"
 
 #include "AppMenus.h"
+#include "session/ui/ReadingSession.h"
 #include "controls/ui/SpeechDialogs.h"
 
 #include <QApplication>
@@ -35,11 +36,13 @@ int main(int argc, char** argv)
         return 0;
 
     ReadingWindow window;
-    installAppMenus(window);
-    installReadingView(window);
+    ReadingSession& session = installReadingView(window);
+    installAppMenus(window, session);
     window.show();
+    startReaderSession(session);
     window.material().loadMaterialFromFileName(ObjUtils::internalPath() + "example.txt", 0, false, false);
     int rc = app.exec();
+    session.core().cleanup();
     logOffAtQuit();
     return rc;
 }
