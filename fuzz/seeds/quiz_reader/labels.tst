@@ -1,0 +1,1 @@
+  12. Why?   *C. Maybe2.   A.   B. 	 tab

@@ -1,0 +1,1 @@
+1. Who wrote the letter?   A. The mayor  *B. The teacher   C. The baker2. When did it arrive?  *A. Monday   B. Friday
