@@ -7,6 +7,8 @@
 #include <poppler-global.h>
 #include <poppler-page.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -118,6 +120,24 @@ PdfReader& standardPdfReader()
 {
     static PopplerPdfReader reader;
     return reader;
+}
+
+bool isPdfDocument(const std::string& path)
+{
+    if (path.size() >= 4) {
+        std::string suffix = path.substr(path.size() - 4);
+        for (char& c : suffix)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (suffix == ".pdf")
+            return true;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    char head[5] = {};
+    const size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    return n == sizeof head && std::memcmp(head, "%PDF-", sizeof head) == 0;
 }
 
 } // namespace qor

@@ -38,4 +38,9 @@ public:
 // The process's reader (poppler).
 PdfReader& standardPdfReader();
 
+// Whether a document is read as a PDF: its name ends in ".pdf" in any
+// letter case, or its first bytes are the "%PDF-" signature. The one rule
+// for every place that opens documents.
+bool isPdfDocument(const std::string& path);
+
 } // namespace qor

@@ -1,6 +1,7 @@
 #include "text/PdfReader.h"
 
 #include "base/Encoding.h"
+#include "base/Files.h"
 #include "base/TempFolder.h"
 #include "text/PdfTestFiles.h"
 #include "text/QorFile.h"
@@ -96,6 +97,22 @@ TEST(PdfReader, MessageHoldsThePathInMacRomanCutTo1023Bytes)
     EXPECT_EQ(QorFile::readPdfFile(shortPath, block, standardPdfReader()), PdfStatus::NoText);
     EXPECT_EQ(block.view(), kNoText + utf8ToMacRomanLossy(shortPath));
     EXPECT_EQ(block.size(), static_cast<int32_t>(kNoText.size() + shortPath.size() - 2));
+}
+
+TEST(PdfReader, OneRuleTellsAPdfBySuffixOrSignature)
+{
+    TempFolder dir;
+    auto file = [&](const std::string& name, const std::string& bytes) {
+        const std::string path = dir.path() + "/" + name;
+        fs::writeFileAtomic(path, bytes);
+        return path;
+    };
+    EXPECT_TRUE(isPdfDocument(file("a.PDF", "plain text")));
+    EXPECT_TRUE(isPdfDocument(file("report.Pdf", "")));
+    EXPECT_TRUE(isPdfDocument(file("scan", "%PDF-1.4 ...")));
+    EXPECT_FALSE(isPdfDocument(file("notes.pdf.txt", "words")));
+    EXPECT_FALSE(isPdfDocument(file("pdfs.txt", "%PDF")));
+    EXPECT_FALSE(isPdfDocument(dir.path() + "/missing"));
 }
 
 } // namespace

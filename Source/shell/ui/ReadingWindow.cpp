@@ -4,6 +4,7 @@
 #include "shell/Messages.h"
 #include "shell/ObjUtils.h"
 #include "shell/QorVersion.h"
+#include "text/PdfReader.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,7 +83,7 @@ void ReadingWindow::openDocument()
                                                 tr("Texts and PDFs (*.txt *.text *.pdf *.PDF);;All files (*)"));
     if (path.isEmpty())
         return;
-    bool isPdf = path.endsWith(".pdf", Qt::CaseInsensitive);
+    const bool isPdf = isPdfDocument(path.toStdString());
     m_pMaterial->loadMaterialFromFileName(path.toStdString(), 0, false, isPdf);
 }
 

@@ -9,6 +9,11 @@
 #include "base/Clock.h"
 #include "controls/TTS.h"
 #include "session/ui/ReadingSession.h"
+#include "drills/ui/DrillPanels.h"
+#include "sets/ui/SetMenus.h"
+#include "shell/QorVersion.h"
+#include "tests/TestStoryReader.h"
+#include "tests/ui/TestPanels.h"
 #include "shell/NotificationBus.h"
 #include "shell/Notifications.h"
 #include "shell/ui/ReadingWindow.h"
@@ -27,6 +32,7 @@ bool logOnAndLoadSettings(QWidget* parent)
 {
     QorAdmin& admin = QorAdmin::instance();
     admin.createUsersDirectory();
+    checkForTests(parent, QorVersion::qorVersion());
     if (!runLogon(parent, admin))
         return false;
     const std::string& user = admin.userName();
@@ -74,6 +80,7 @@ ReadingSession& installReadingView(ReadingWindow& window)
     static InterimKeys keys(session->core());
     session->core().setKeyHandler(&keys);
     window.setReadingArea(session->readingArea(), session);
+    window.material().setStoryReader(&TestStoryReader::instance());
     return *session;
 }
 
@@ -114,6 +121,24 @@ void installAppMenus(ReadingWindow& window, ReadingSession& session)
         if (a->text() == QObject::tr("&Help"))
             before = a;
 
+    // Reading material from the content sets, after Open in the File menu.
+    if (QMenu* file = bar->actions().isEmpty() ? nullptr : bar->actions().first()->menu()) {
+        QAction* after = file->actions().size() > 1 ? file->actions().at(1) : nullptr;
+        auto* story = new QAction(QObject::tr("Open Test Story..."), file);
+        QObject::connect(story, &QAction::triggered, w, [w, &window] {
+            std::string path, set;
+            if (runLoadCompTestStory(w, "LastCompTestSetForLoading", "LastCompTestForLoading", path, set))
+                window.material().loadMaterialFromFileName(path, 0, true, false);
+        });
+        auto* drill = new QAction(QObject::tr("Open Drill Text..."), file);
+        QObject::connect(drill, &QAction::triggered, w, [w, &window] {
+            std::string path, set;
+            if (runLoadDrillTextPanel(w, "LastDrillTextSetForLoading", "LastDrillTextForLoading", path, set))
+                window.material().loadMaterialFromFileName(path, 0, false, false);
+        });
+        file->insertActions(after, {story, drill});
+    }
+
     auto* options = new QMenu(QObject::tr("&Options"), bar);
     add(options, QObject::tr("Speed..."), [w] { runSpeedOptionsDialog(w); });
     add(options, QObject::tr("Display Mode..."), [w] { runDisplayModeDialog(w); });
@@ -127,6 +152,8 @@ void installAppMenus(ReadingWindow& window, ReadingSession& session)
     add(options, QObject::tr("Voice..."), [w] { runTextToSpeechVoiceDialog(w); });
     options->addSeparator();
     add(options, QObject::tr("Preferences..."), [w] { runPreferencesWindow(w, PreferencesHooks{}); });
+    options->addSeparator();
+    installCustomOptionsMenu(options, w);
     bar->insertMenu(before, options);
 
     auto* readers = new QMenu(QObject::tr("&Readers"), bar);
@@ -145,6 +172,10 @@ void installAppMenus(ReadingWindow& window, ReadingSession& session)
     add(readers, QObject::tr("Base Reading Speed Settings..."), [w] { runBaseReadingSpeedPanel(w); });
     add(readers, QObject::tr("Miscellaneous Settings..."), [w] { runMiscellaneousOptionsPanel(w); });
     bar->insertMenu(before, readers);
+
+    auto* content = new QMenu(QObject::tr("&Content"), bar);
+    installSetMenus(content, w);
+    bar->insertMenu(before, content);
 }
 
 }  // namespace qor
