@@ -68,6 +68,8 @@ public:
 
     // --- runs ---------------------------------------------------------------
     void controlTimingPlaying(bool play, bool burst);
+    // Ends a run now, its figures taken (a change of reader, a new text).
+    void stopRunNow() { endRunNow(); }
     // One poll of the timer.
     void myTimer();
     // When the next poll is wanted (microseconds of the clock); INT64_MAX

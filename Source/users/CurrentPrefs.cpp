@@ -268,6 +268,25 @@ bool CurrentPrefs::setInt64Value(int64_t value, std::string_view key)
     return set(key, PlistValue::integer(value));
 }
 
+std::vector<std::string> CurrentPrefs::stringArrayValue(std::string_view key) const
+{
+    std::vector<std::string> out;
+    const PlistValue* v = lookup(key);
+    if (v && v->isArray())
+        for (const PlistValue& item : v->items())
+            if (item.type() == PlistValue::Type::String)
+                out.push_back(item.toString());
+    return out;
+}
+
+bool CurrentPrefs::setStringArrayValue(const std::vector<std::string>& values, std::string_view key)
+{
+    PlistValue::Array items;
+    for (const std::string& s : values)
+        items.push_back(PlistValue::string(s));
+    return set(key, PlistValue::array(std::move(items)));
+}
+
 bool CurrentPrefs::setInt64Values(std::initializer_list<std::pair<std::string_view, int64_t>> values)
 {
     if (!m_pPrefs.isDict())

@@ -101,6 +101,9 @@ public:
     bool setStringValue(std::string_view value, std::string_view key);
     bool setIntValue(int value, std::string_view key);
     bool setInt64Value(int64_t value, std::string_view key);
+    // A list of strings (a missing key, or another type, reads as empty).
+    std::vector<std::string> stringArrayValue(std::string_view key) const;
+    bool setStringArrayValue(const std::vector<std::string>& values, std::string_view key);
     // Several integers with one save.
     bool setInt64Values(std::initializer_list<std::pair<std::string_view, int64_t>> values);
     bool setBOOLValue(bool value, std::string_view key);

@@ -110,6 +110,7 @@ public:
 
 struct RunFigures {
     std::vector<double> latenessMs;
+    std::vector<double> wakeMs;  // from the moment due to the poll that shows it
     double cpuPerSecond = 0;
     int rate = -1;
     double wallSeconds = 0;
@@ -162,7 +163,11 @@ RunFigures playOnce(bool polling, int words, CurrentOptions& options, CurrentPre
     QtPacingTimer ours(clock);
     PollingTimer poller([&] {
         due = corePtr->displayDue();
+        const int64_t woke = clock.microseconds();
+        const size_t shown = figures.latenessMs.size();
         corePtr->myTimer();
+        if (figures.latenessMs.size() > shown && due != INT64_MAX)
+            figures.wakeMs.push_back(static_cast<double>(woke - due) / 1000.0);
         due = INT64_MAX;
     });
     PacingTimer& timer = polling ? static_cast<PacingTimer&>(poller) : static_cast<PacingTimer&>(ours);
@@ -171,7 +176,11 @@ RunFigures playOnce(bool polling, int words, CurrentOptions& options, CurrentPre
     ours.setWindow([&] { return core.nextPollMicros(); },
                    [&] {
                        due = core.displayDue();
+                       const int64_t woke = clock.microseconds();
+                       const size_t shown = figures.latenessMs.size();
                        core.myTimer();
+                       if (figures.latenessMs.size() > shown && due != INT64_MAX)
+                           figures.wakeMs.push_back(static_cast<double>(woke - due) / 1000.0);
                        due = INT64_MAX;
                    });
 
@@ -231,10 +240,11 @@ int main(int argc, char** argv)
     const RunFigures pollRun = playOnce(true, words, options, prefs, tts);
 
     auto report = [](const char* name, const RunFigures& f) {
-        std::printf("%-8s displays %zu  onset p50 %.3f ms  p99 %.3f ms  max %.3f ms  cpu %.4f s/s  rate %d WPM  (%.1f s)\n",
+        std::printf("%-8s displays %zu  onset p50 %.3f ms  p99 %.3f ms  max %.3f ms  (wake p50 %.3f p99 %.3f)  "
+                    "cpu %.4f s/s  rate %d WPM  (%.1f s)\n",
                     name, f.latenessMs.size(), percentile(f.latenessMs, 0.5), percentile(f.latenessMs, 0.99),
                     f.latenessMs.empty() ? 0.0 : *std::max_element(f.latenessMs.begin(), f.latenessMs.end()),
-                    f.cpuPerSecond, f.rate, f.wallSeconds);
+                    percentile(f.wakeMs, 0.5), percentile(f.wakeMs, 0.99), f.cpuPerSecond, f.rate, f.wallSeconds);
     };
     report("ours", ourRun);
     report("polling", pollRun);

@@ -36,7 +36,7 @@ public:
     bool active() const { return m_on; }
 
     // How early the precise timer wakes before the moment due.
-    static constexpr int64_t kWakeEarlyMicros = 1500;
+    static constexpr int64_t kWakeEarlyMicros = 3000;
     // How often a modal panel is looked at while it holds the run.
     static constexpr int kModalRetryMs = 20;
 

@@ -4,13 +4,9 @@
 #include "shell/Messages.h"
 #include "shell/ObjUtils.h"
 #include "shell/QorVersion.h"
-#include "text/PdfReader.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -35,35 +31,10 @@ ReadingWindow::ReadingWindow(QWidget* parent)
     layout->addWidget(mCaption);
     layout->addWidget(mText, 1);
     setCentralWidget(central);
-    buildMenus();
     resize(900, 640);
 }
 
 ReadingWindow::~ReadingWindow() = default;
-
-void ReadingWindow::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* open = file->addAction(tr("&Open..."));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &ReadingWindow::openDocument);
-    QAction* paste = file->addAction(tr("&Paste"));
-    paste->setShortcut(QKeySequence::Paste);
-    connect(paste, &QAction::triggered, this, [this] { m_pMaterial->paste(); });
-    file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, qApp, &QApplication::quit);
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* about = help->addAction(
-        tr("About %1").arg(QString::fromStdString(QorVersion::qorVersionString())));
-    about->setMenuRole(QAction::AboutRole);
-    connect(about, &QAction::triggered, this, &ReadingWindow::showAbout);
-    QAction* manual = help->addAction(tr("Quorlinth Help"));
-    connect(manual, &QAction::triggered, this, [] { ObjUtils::displayHelp(); });
-}
 
 void ReadingWindow::showAbout()
 {
@@ -75,16 +46,6 @@ void ReadingWindow::showAbout()
     box.setText(QString::fromStdString(QorVersion::qorVersionString()));
     box.setInformativeText(tr("Version %1").arg(QString::fromStdString(ObjUtils::version())));
     box.exec();
-}
-
-void ReadingWindow::openDocument()
-{
-    QString path = QFileDialog::getOpenFileName(this, tr("Open"), QString(),
-                                                tr("Texts and PDFs (*.txt *.text *.pdf *.PDF);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    const bool isPdf = isPdfDocument(path.toStdString());
-    m_pMaterial->loadMaterialFromFileName(path.toStdString(), 0, false, isPdf);
 }
 
 void ReadingWindow::loadTextBuffer(TextBuffer block, const std::string& path, int32_t position)

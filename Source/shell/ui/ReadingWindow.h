@@ -1,5 +1,6 @@
 #pragma once
-// The reading window: the one window in which text is read.
+// The reading window: the one window in which text is read. Its menus
+// are the application's (shell/ui/main).
 
 #include "text/MaterialLoader.h"
 #include "text/ReadingWindowTarget.h"
@@ -30,6 +31,8 @@ public:
     // every loaded text goes to `target` (which takes the block) instead,
     // with its path and position. A text already loaded goes there at once.
     void setReadingArea(QWidget* area, ReadingWindowTarget* target);
+    // The about box.
+    void showAbout();
 
     // ReadingWindowTarget
     void loadTextBuffer(TextBuffer block, const std::string& path, int32_t position) override;
@@ -37,9 +40,6 @@ public:
     void setMaterialCaption(const std::string& caption) override;
 
 private:
-    void buildMenus();
-    void showAbout();
-    void openDocument();
     void showText();
 
     std::unique_ptr<MaterialLoader> m_pMaterial;

@@ -1,26 +1,62 @@
 #pragma once
-// The reader's session in the application: logon, the reader's settings,
-// and the menus that open the option, reader and site panels.
+// The application put together: the start-up host over the real parts,
+// the reading window's session, and the File, Options, Readers, Content
+// and Help menus.
 
-class QMainWindow;
+#include "shell/QorControl.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QMenu;
 class QWidget;
 
 namespace qor {
 
-// Logs a reader on and loads their settings; false when the reader chose
-// Quit.
-bool logOnAndLoadSettings(QWidget* parent);
 class ReadingWindow;
 class ReadingSession;
+class KeyHandler;
+class BookmarkService;
 
-// Adds the Options, Readers and Site menus in front of the Help menu.
-void installAppMenus(ReadingWindow& window, ReadingSession& session);
-// Puts the reading view and the window's run control into the window's
-// reading area; the session lives as long as the window.
-ReadingSession& installReadingView(ReadingWindow& window);
-// The reader now logged on: the window's figures, read timer and title.
-void startReaderSession(ReadingSession& session);
-// Removes this process's logon lock.
-void logOffAtQuit();
+// What the key map and bookmarks bring to the window and the menus; the
+// defaults serve until they are installed.
+struct ReaderControls {
+    KeyHandler* keys = nullptr;
+    BookmarkService* bookmarks = nullptr;
+    // Loads the reader's key map (at every logon).
+    std::function<void(const std::string& user)> loadKeyMap;
+    // The File menu's bookmark commands.
+    std::function<void(QWidget* parent)> loadAtBookmark;
+    std::function<void(QWidget* parent)> removeBookmarks;
+    // The preferences window.
+    std::function<void(QWidget* parent)> preferences;
+};
+
+class Application {
+public:
+    explicit Application(ReaderControls controls = {});
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Runs the start-up sequence; false when the application must end.
+    bool start(const std::string& documentToOpen);
+    void terminate();
+
+    ReadingWindow& window();
+    ReadingSession& session();
+    QorControl& control();
+
+    // Hands a document to the reading window as the File menu does (a
+    // story by its suffix, a PDF by the PDF rule); on success it joins the
+    // recent documents. False, after telling the reader, when it failed.
+    bool openDocument(const std::string& path);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m;
+    void buildMenus();
+};
 
 }  // namespace qor

@@ -7,11 +7,11 @@
 #include "shell/ui/ReadingWindow.h"
 
 #include "AppMenus.h"
-#include "session/ui/ReadingSession.h"
 #include "controls/ui/SpeechDialogs.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace qor;
@@ -30,19 +30,18 @@ int main(int argc, char** argv)
     if (!desktop.isEmpty())
         QorDebug::setLogFile(QDir(desktop).filePath("QorDebug.txt").toStdString());
     installQtPlatform();
-
     installSpeechVoiceDefaults();
-    if (!logOnAndLoadSettings(nullptr))
-        return 0;
 
-    ReadingWindow window;
-    ReadingSession& session = installReadingView(window);
-    installAppMenus(window, session);
-    window.show();
-    startReaderSession(session);
-    window.material().loadMaterialFromFileName(ObjUtils::internalPath() + "example.txt", 0, false, false);
-    int rc = app.exec();
-    session.core().cleanup();
-    logOffAtQuit();
+    // A document named on the command line opens once a reader is logged on.
+    std::string document;
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        document = QFileInfo(args.at(1)).absoluteFilePath().toStdString();
+
+    Application quorlinth;
+    if (!quorlinth.start(document))
+        return 0;
+    const int rc = app.exec();
+    quorlinth.terminate();
     return rc;
 }
