@@ -33,6 +33,59 @@ uint8_t flag(const RecordReader& r, size_t off)
     return static_cast<uint8_t>(r.u32(off) & 0xFF);
 }
 
+// The delays that can be switched on and off: a 32-bit switch and the
+// 32-bit amount after it.
+struct SwitchedDelay {
+    size_t offset;
+    uint8_t DelayOptions::*on;
+    int32_t DelayOptions::*amount;
+};
+constexpr SwitchedDelay kSwitchedDelays[] = {
+    {144, &DelayOptions::bLongWordDelay, &DelayOptions::longWordDelay},
+    {156, &DelayOptions::bSentenceDelay, &DelayOptions::sentenceDelay},
+    {164, &DelayOptions::bPuctuationDelay, &DelayOptions::punctuationDelay},
+    {464, &DelayOptions::bBeginningOfLineDelay, &DelayOptions::beginningOfLineDelay},
+    {472, &DelayOptions::bBeginningOfPageDelay, &DelayOptions::beginningOfPageDelay},
+    {480, &DelayOptions::bMinimumDelay, &DelayOptions::minimumDelay},
+};
+
+void putDelays(RecordWriter& w, const DelayOptions& d)
+{
+    for (const SwitchedDelay& s : kSwitchedDelays) {
+        w.u32(s.offset, d.*s.on);
+        w.i32(s.offset + 4, d.*s.amount);
+    }
+    w.i32(152, d.wordLength);
+    w.u32(172, d.bFixed);
+}
+
+void getDelays(const RecordReader& r, DelayOptions& d)
+{
+    for (const SwitchedDelay& s : kSwitchedDelays) {
+        d.*s.on = flag(r, s.offset);
+        d.*s.amount = r.i32(s.offset + 4);
+    }
+    d.wordLength = r.i32(152);
+    d.bFixed = flag(r, 172);
+}
+
+// The window's frame: x, y, width and height, 32 bits each.
+void putFrame(RecordWriter& w, size_t off, const OptionsRecord& o)
+{
+    w.i32(off, o.windowX);
+    w.i32(off + 4, o.windowY);
+    w.i32(off + 8, o.windowWidth);
+    w.i32(off + 12, o.windowHeight);
+}
+
+void getFrame(const RecordReader& r, size_t off, OptionsRecord& o)
+{
+    o.windowX = r.i32(off);
+    o.windowY = r.i32(off + 4);
+    o.windowWidth = r.i32(off + 8);
+    o.windowHeight = r.i32(off + 12);
+}
+
 // Unsigned byte order of two names; a prefix sorts first.
 bool nameLess(const std::string& a, const std::string& b)
 {
@@ -90,24 +143,14 @@ std::string CustomOptionsFiles::convertToPCRec(const OptionFileRec& rec)
     w.i32(132, o.lowSpeed);
     w.i32(136, o.highSpeed);
     w.u32(140, o.unit);
-    w.u32(144, o.delay.bLongWordDelay);
-    w.i32(148, o.delay.longWordDelay);
-    w.i32(152, o.delay.wordLength);
-    w.u32(156, o.delay.bSentenceDelay);
-    w.i32(160, o.delay.sentenceDelay);
-    w.u32(164, o.delay.bPuctuationDelay);
-    w.i32(168, o.delay.punctuationDelay);
-    w.u32(172, o.delay.bFixed);
+    putDelays(w, o.delay);
     w.str(176, kStoredFontNameField, f.fontName);
     putColor(w, 260, f.fontColor);
     w.i32(288, (f.style & 1) ? 3 : 0);
     w.i32(292, (f.style & 4) ? 1 : 0);
     w.i32(296, (f.style & 8) ? 1 : 0);
     w.i32(300, f.size);
-    w.i32(308, o.windowX);
-    w.i32(312, o.windowY);
-    w.i32(316, o.windowWidth);
-    w.i32(320, o.windowHeight);
+    putFrame(w, 308, o);
     w.i32(324, f.margin);
     w.u8(328, o.hideProgress == 0 ? 1 : 0);
     w.u8(329, o.hideControls == 0 ? 1 : 0);
@@ -124,12 +167,6 @@ std::string CustomOptionsFiles::convertToPCRec(const OptionFileRec& rec)
     w.u8(428, o.displayMode.modeOptCombineRes & 1);
     putColor(w, 436, f.highlightBackgroundColor);
     putColor(w, 452, f.highlightFontColor);
-    w.u32(464, o.delay.bBeginningOfLineDelay);
-    w.i32(468, o.delay.beginningOfLineDelay);
-    w.u32(472, o.delay.bBeginningOfPageDelay);
-    w.i32(476, o.delay.beginningOfPageDelay);
-    w.u32(480, o.delay.bMinimumDelay);
-    w.i32(484, o.delay.minimumDelay);
     w.i32(488, o.burst.burstNum);
     w.i32(552, o.speechSpeed);
     return w.toString();
@@ -150,20 +187,10 @@ bool CustomOptionsFiles::convertFromPCRec(std::string_view stored, OptionFileRec
     o.lowSpeed = r.i32(132);
     o.highSpeed = r.i32(136);
     o.unit = static_cast<uint16_t>(r.u32(140) & 0xFFFF);
-    o.delay.bLongWordDelay = flag(r, 144);
-    o.delay.longWordDelay = r.i32(148);
-    o.delay.wordLength = r.i32(152);
-    o.delay.bSentenceDelay = flag(r, 156);
-    o.delay.sentenceDelay = r.i32(160);
-    o.delay.bPuctuationDelay = flag(r, 164);
-    o.delay.punctuationDelay = r.i32(168);
-    o.delay.bFixed = flag(r, 172);
+    getDelays(r, o.delay);
     f.fontColor = getColor(r, 260);
     f.size = r.i32(300);
-    o.windowX = r.i32(308);
-    o.windowY = r.i32(312);
-    o.windowWidth = r.i32(316);
-    o.windowHeight = r.i32(320);
+    getFrame(r, 308, o);
     f.margin = r.i32(324);
     o.hideProgress = r.u8(328) == 0 ? 1 : 0;
     o.hideControls = r.u8(329) == 0 ? 1 : 0;
@@ -175,12 +202,6 @@ bool CustomOptionsFiles::convertFromPCRec(std::string_view stored, OptionFileRec
     o.displayMode.modeOptCombineRes = r.u8(428) != 0 ? 1 : 0;
     f.highlightBackgroundColor = getColor(r, 436);
     f.highlightFontColor = getColor(r, 452);
-    o.delay.bBeginningOfLineDelay = flag(r, 464);
-    o.delay.beginningOfLineDelay = r.i32(468);
-    o.delay.bBeginningOfPageDelay = flag(r, 472);
-    o.delay.beginningOfPageDelay = r.i32(476);
-    o.delay.bMinimumDelay = flag(r, 480);
-    o.delay.minimumDelay = r.i32(484);
     o.burst.burstNum = r.i32(488);
     o.speechSpeed = r.i32(552);
     const bool bold = r.i32(288) == 3;

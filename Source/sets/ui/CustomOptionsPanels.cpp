@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace qor {
 
 namespace {
@@ -56,6 +58,45 @@ void fillList(QListWidget* list, const CustomOptionsSetChooser& model, int row)
     }
 }
 
+// The set pop-up in its form row over a labelled list of the set's options
+// (the select and remove dialogs).
+void addSetAndOptionRows(QDialog* d, QVBoxLayout* layout, const QString& setLabel, const QString& listLabel,
+                         QComboBox*& menu, QListWidget*& list)
+{
+    auto* form = new QFormLayout;
+    menu = setPopUp(d);
+    form->addRow(new QLabel(setLabel, d), menu);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(listLabel, d));
+    list = optionList(d);
+    layout->addWidget(list, 1);
+}
+
+// Choosing a set in the pop-up loads it and refreshes the panel; the
+// pop-up's own changes while the panel refreshes are not choices.
+void followSetMenu(QDialog* d, QComboBox* menu, CustomOptionsSetChooser& model, const bool& refreshing,
+                   std::function<void()> refresh)
+{
+    QObject::connect(menu, &QComboBox::currentIndexChanged, d,
+                     [&model, &refreshing, refresh = std::move(refresh)](int i) {
+                         if (refreshing)
+                             return;
+                         model.chooseSet(i);
+                         refresh();
+                     });
+}
+
+// The list's current row is the model's selected row, except while the
+// panel refreshes.
+template <class Model>
+void followOptionRow(QDialog* d, QListWidget* list, Model& model, const bool& refreshing)
+{
+    QObject::connect(list, &QListWidget::currentRowChanged, d, [&model, &refreshing](int row) {
+        if (!refreshing)
+            model.selectRow(row);
+    });
+}
+
 } // namespace
 
 // --- select ------------------------------------------------------------------------------------
@@ -65,27 +106,14 @@ SelectCustomOptionsPanel::SelectCustomOptionsPanel(SelectCustomOptionsModel& mod
 {
     setWindowTitle(tr("Custom Options"));
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    mSetMenu = setPopUp(this);
-    form->addRow(new QLabel(tr("Custom options set:"), this), mSetMenu);
-    layout->addLayout(form);
-    layout->addWidget(new QLabel(tr("Choose the options to read with:"), this));
-    mOptionTable = optionList(this);
-    layout->addWidget(mOptionTable, 1);
+    addSetAndOptionRows(this, layout, tr("Custom options set:"), tr("Choose the options to read with:"),
+                        mSetMenu, mOptionTable);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     layout->addWidget(buttons);
 
-    connect(mSetMenu, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (m_refreshing)
-            return;
-        m_model.chooseSet(i);
-        refresh();
-    });
-    connect(mOptionTable, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_refreshing)
-            m_model.selectRow(row);
-    });
+    followSetMenu(this, mSetMenu, m_model, m_refreshing, [this] { refresh(); });
+    followOptionRow(this, mOptionTable, m_model, m_refreshing);
     connect(mOptionTable, &QListWidget::itemDoubleClicked, this, [this] { okPressed(); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { okPressed(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -138,12 +166,7 @@ AddOrReplaceCustomOptionsPanel::AddOrReplaceCustomOptionsPanel(AddOrReplaceCusto
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     layout->addWidget(buttons);
 
-    connect(mSetMenu, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (m_refreshing)
-            return;
-        m_model.chooseSet(i);
-        refresh();
-    });
+    followSetMenu(this, mSetMenu, m_model, m_refreshing, [this] { refresh(); });
     connect(newSetButton, &QPushButton::clicked, this, [this] {
         if (!m_newSet)
             return;
@@ -182,13 +205,8 @@ RemoveCustomOptionsPanel::RemoveCustomOptionsPanel(RemoveCustomOptionsModel& mod
 {
     setWindowTitle(tr("Remove Custom Options"));
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    mSetMenu = setPopUp(this);
-    form->addRow(new QLabel(tr("Custom options set:"), this), mSetMenu);
-    layout->addLayout(form);
-    layout->addWidget(new QLabel(tr("Options in this set:"), this));
-    mOptionTable = optionList(this);
-    layout->addWidget(mOptionTable, 1);
+    addSetAndOptionRows(this, layout, tr("Custom options set:"), tr("Options in this set:"), mSetMenu,
+                        mOptionTable);
     auto* buttons = new QDialogButtonBox(this);
     mRemoveButton = buttons->addButton(tr("Remove"), QDialogButtonBox::ActionRole);
     mRemoveButton->setObjectName("removeButton");
@@ -196,16 +214,8 @@ RemoveCustomOptionsPanel::RemoveCustomOptionsPanel(RemoveCustomOptionsModel& mod
     done->setObjectName("doneButton");
     layout->addWidget(buttons);
 
-    connect(mSetMenu, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (m_refreshing)
-            return;
-        m_model.chooseSet(i);
-        refresh();
-    });
-    connect(mOptionTable, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_refreshing)
-            m_model.selectRow(row);
-    });
+    followSetMenu(this, mSetMenu, m_model, m_refreshing, [this] { refresh(); });
+    followOptionRow(this, mOptionTable, m_model, m_refreshing);
     connect(mRemoveButton, &QPushButton::clicked, this, [this] {
         if (m_model.remove())
             refresh();

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace qor {
 
 namespace {
@@ -50,43 +52,58 @@ QComboBox* setPopUp(const std::vector<std::string>& names, QWidget* parent)
     return menu;
 }
 
+// The head of a set dialog: its title, its description and a form whose
+// first row the caller completes beside the set label.
+template <class Model>
+QFormLayout* setDialogHead(QDialog* d, const Model& model, QVBoxLayout* layout, QLabel*& description,
+                           QLabel*& setText)
+{
+    d->setWindowTitle(q(model.title()));
+    description = descriptionLabel(model.description(), d);
+    layout->addWidget(description);
+    setText = new QLabel(q(model.setLabel()), d);
+    setText->setObjectName("mSetText");
+    return new QFormLayout;
+}
+
+// The foot of a set dialog: the form and OK and Cancel. OK closes the
+// dialog when `ok` accepts; Cancel, or closing the window, cancels the
+// model.
+template <class Model>
+QDialogButtonBox* setDialogFoot(QDialog* d, Model& model, QVBoxLayout* layout, QFormLayout* form,
+                                std::function<bool()> ok)
+{
+    layout->addLayout(form);
+    auto* buttons = okCancel(d);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, d, [d, ok = std::move(ok)] {
+        if (ok())
+            d->accept();
+    });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, d, &QDialog::reject);
+    QObject::connect(d, &QDialog::rejected, d, [&model] { model.cancel(); });
+    return buttons;
+}
+
 } // namespace
 
 CreateSetPanel::CreateSetPanel(CreateSetModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
-    setWindowTitle(q(model.title()));
     auto* layout = new QVBoxLayout(this);
-    mDescriptionText = descriptionLabel(model.description(), this);
-    layout->addWidget(mDescriptionText);
-    auto* form = new QFormLayout;
-    mSetText = new QLabel(q(model.setLabel()), this);
-    mSetText->setObjectName("mSetText");
+    QFormLayout* form = setDialogHead(this, model, layout, mDescriptionText, mSetText);
     mSetNameEdit = new QLineEdit(this);
     mSetNameEdit->setObjectName("mSetNameEdit");
     mSetNameEdit->setMinimumWidth(240);
     form->addRow(mSetText, mSetNameEdit);
-    layout->addLayout(form);
-    auto* buttons = okCancel(this);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (m_model.ok(typed(mSetNameEdit)))
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(this, &QDialog::rejected, this, [this] { m_model.cancel(); });
+    setDialogFoot(this, m_model, layout, form, [this] { return m_model.ok(typed(mSetNameEdit)); });
     setMinimumWidth(420);
 }
 
 DuplicateSetPanel::DuplicateSetPanel(DuplicateSetModel& model, QWidget* parent)
     : QDialog(parent), m_model(model)
 {
-    setWindowTitle(q(model.title()));
     auto* layout = new QVBoxLayout(this);
-    mDescriptionText = descriptionLabel(model.description(), this);
-    layout->addWidget(mDescriptionText);
-    auto* form = new QFormLayout;
-    mSetText = new QLabel(q(model.setLabel()), this);
-    mSetText->setObjectName("mSetText");
+    QFormLayout* form = setDialogHead(this, model, layout, mDescriptionText, mSetText);
     mSetNameMenu = setPopUp(model.setNames(), this);
     form->addRow(mSetText, mSetNameMenu);
     mNewSetText = new QLabel(q(model.newSetLabel()), this);
@@ -94,40 +111,21 @@ DuplicateSetPanel::DuplicateSetPanel(DuplicateSetModel& model, QWidget* parent)
     mNewSetNameEdit = new QLineEdit(this);
     mNewSetNameEdit->setObjectName("mNewSetNameEdit");
     form->addRow(mNewSetText, mNewSetNameEdit);
-    layout->addLayout(form);
-    auto* buttons = okCancel(this);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (m_model.ok(mSetNameMenu->currentIndex(), typed(mNewSetNameEdit)))
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(this, &QDialog::rejected, this, [this] { m_model.cancel(); });
+    setDialogFoot(this, m_model, layout, form,
+                  [this] { return m_model.ok(mSetNameMenu->currentIndex(), typed(mNewSetNameEdit)); });
     setMinimumWidth(480);
 }
 
 DeleteSetPanel::DeleteSetPanel(DeleteSetModel& model, QWidget* parent) : QDialog(parent), m_model(model)
 {
-    setWindowTitle(q(model.title()));
     auto* layout = new QVBoxLayout(this);
-    mDescriptionText = descriptionLabel(model.description(), this);
-    layout->addWidget(mDescriptionText);
-    auto* form = new QFormLayout;
-    mSetText = new QLabel(q(model.setLabel()), this);
-    mSetText->setObjectName("mSetText");
+    QFormLayout* form = setDialogHead(this, model, layout, mDescriptionText, mSetText);
     mSetNameMenu = setPopUp(model.setNames(), this);
     form->addRow(mSetText, mSetNameMenu);
-    layout->addLayout(form);
-    auto* buttons = okCancel(this);
+    QDialogButtonBox* buttons = setDialogFoot(this, m_model, layout, form,
+                                              [this] { return m_model.ok(mSetNameMenu->currentIndex()); });
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Remove"));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!model.setNames().empty());
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (m_model.ok(mSetNameMenu->currentIndex()))
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(this, &QDialog::rejected, this, [this] { m_model.cancel(); });
     setMinimumWidth(440);
 }
 

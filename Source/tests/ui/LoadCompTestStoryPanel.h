@@ -1,38 +1,16 @@
 #pragma once
-// The test chooser: a pop-up of test sets over the list of the chosen set's
-// tests, driving LoadCompTestStory.
+// The test chooser: the set item chooser panel with the test texts,
+// driving LoadCompTestStory.
 
+#include "sets/ui/SetItemChooserPanel.h"
 #include "tests/LoadCompTestStory.h"
-
-#include <QDialog>
-
-class QComboBox;
-class QListWidget;
-class QPushButton;
 
 namespace qor {
 
-class LoadCompTestStoryPanel : public QDialog {
+class LoadCompTestStoryPanel : public SetItemChooserPanel {
     Q_OBJECT
 public:
     LoadCompTestStoryPanel(LoadCompTestStory& model, QWidget* parent = nullptr);
-
-    // Initialises the model and shows its state.
-    void initialize();
-
-    QComboBox* setMenu() const { return mSetMenu; }
-    QListWidget* testList() const { return mTestList; }
-    QPushButton* okButton() const { return mOKButton; }
-
-private:
-    void reload();
-    void okPressed();
-
-    LoadCompTestStory& m_model;
-    QComboBox* mSetMenu = nullptr;
-    QListWidget* mTestList = nullptr;
-    QPushButton* mOKButton = nullptr;
-    QPushButton* mCancelButton = nullptr;
 };
 
-}  // namespace qor
+} // namespace qor
