@@ -1,6 +1,7 @@
 #include "controls/TTS.h"
 
-#include "controls/EspeakEngine.h"
+#include "base/Log.h"
+#include "base/Plugins.h"
 
 #include <algorithm>
 
@@ -64,9 +65,39 @@ SpeechText prepareSpeechText(std::string_view bytes, TextEncoding encoding)
     return t;
 }
 
+namespace {
+
+// Speech on a machine where the speech plugin cannot be loaded: no
+// channel, nothing spoken, speech done at once.
+class NoSpeechEngine final : public SpeechEngine {
+public:
+    bool open(SpeechEvents*) override { return false; }
+    bool isOpen() const override { return false; }
+    bool hasAudio() const override { return false; }
+    std::vector<SpeechVoice> voices() const override { return {}; }
+    std::string defaultVoice() const override { return {}; }
+    bool setVoice(const std::string&) override { return false; }
+    void setRate(int) override {}
+    bool speak(const std::string&, uint32_t) override { return false; }
+    void stop() override {}
+};
+
+void forwardLog(std::string_view line) { logLine(line); }
+
+}  // namespace
+
+std::unique_ptr<SpeechEngine> loadSpeechEngine()
+{
+    using Create = SpeechEngine* (*)(LogSink);
+    if (auto create = reinterpret_cast<Create>(pluginSymbol(kSpeechPlugin, "qor_espeak_create")))
+        if (SpeechEngine* engine = create(&forwardLog))
+            return std::unique_ptr<SpeechEngine>(engine);
+    return std::make_unique<NoSpeechEngine>();
+}
+
 TTS& TTS::instance()
 {
-    static TTS* tts = new TTS(std::make_unique<EspeakEngine>(EspeakEngine::defaultMode()));
+    static TTS* tts = new TTS(loadSpeechEngine());
     return *tts;
 }
 

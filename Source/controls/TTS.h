@@ -74,6 +74,11 @@ struct SpeechText {
 // control bytes become blanks, so that every character keeps its place.
 SpeechText prepareSpeechText(std::string_view bytes, TextEncoding encoding);
 
+// The speech plugin (espeak-ng), and an engine from it: an engine that
+// never speaks when the plugin cannot be loaded.
+inline constexpr const char* kSpeechPlugin = "libqor_speech_espeak.so";
+std::unique_ptr<SpeechEngine> loadSpeechEngine();
+
 class TTS final : private SpeechEvents {
 public:
     // The process's speech object, over the espeak-ng engine (heard on the
