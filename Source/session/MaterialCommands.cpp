@@ -2,6 +2,7 @@
 
 #include "base/Encoding.h"
 #include "base/Files.h"
+#include "controls/BookmarkDialogs.h"
 #include "display/OptionsRecord.h"
 #include "shell/NotificationBus.h"
 #include "shell/Notifications.h"
@@ -16,23 +17,7 @@ namespace {
 
 constexpr const char* kRecentKey = "RecentDocuments";
 
-bool endsWithIgnoringCase(const std::string& s, std::string_view suffix)
-{
-    if (s.size() < suffix.size())
-        return false;
-    for (size_t i = 0; i < suffix.size(); ++i) {
-        char c = s[s.size() - suffix.size() + i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i])
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
-
-bool isStoryPath(const std::string& path) { return endsWithIgnoringCase(path, ".sty"); }
 
 MaterialRequest openDocumentRequest(const std::string& path)
 {
@@ -87,7 +72,8 @@ bool saveTextAs(const char* bytes, int32_t size, const std::string& path)
 
 void setSpeaking(bool on, CurrentPrefs& prefs, const OptionsRecord& options, NotificationBus& bus)
 {
-    prefs.setBOOLValue(on, prefkey::kSpeakingOn);
+    if (prefs.boolValue(prefkey::kSpeakingOn) != on || !prefs.hasValue(prefkey::kSpeakingOn))
+        prefs.setBOOLValue(on, prefkey::kSpeakingOn);
     bus.post(note::kTargetSpeedUnit, on ? kBusUnitSpeech : static_cast<int>(options.unit));
     bus.post(note::kTargetSpeedLimits);
     bus.post(note::kUpdateTargetSpeed);

@@ -23,9 +23,6 @@ struct MaterialRequest {
     bool isPdf = false;
 };
 
-// A path ending in ".sty" in any letter case (a test story).
-bool isStoryPath(const std::string& path);
-
 // Open..., the recent-documents menu and a document named when the
 // program starts: a story by its suffix, a PDF by the one PDF rule.
 MaterialRequest openDocumentRequest(const std::string& path);

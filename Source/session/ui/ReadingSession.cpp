@@ -3,6 +3,7 @@
 #include "display/CurrentOptions.h"
 #include "display/ui/BorderViewWidget.h"
 #include "display/ui/MainViewWidget.h"
+#include "controls/ui/KeyCodes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace qor {
@@ -22,20 +24,6 @@ QRect toQRect(const WindowRect& r) { return QRect(r.x, r.y, r.width, r.height); 
 WindowRect fromQRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
 }  // namespace
-
-int macKeyCodeForQtKey(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Space: return 49;
-    case Qt::Key_Left: return 123;
-    case Qt::Key_Right: return 124;
-    case Qt::Key_Down: return 125;
-    case Qt::Key_Up: return 126;
-    case Qt::Key_Return: return 36;
-    case Qt::Key_Escape: return 53;
-    default: return -1;
-    }
-}
 
 ReadingSession::ReadingSession(QMainWindow& window, ReadingWindowTarget& caption, CurrentOptions& options,
                                CurrentPrefs& prefs, TTS& speech, Clock& clock, NotificationBus& bus)
@@ -110,6 +98,22 @@ void ReadingSession::setStripControls(QWidget* topButton, QWidget* bottomButton,
     m_topButton = topButton;
     m_bottomButton = bottomButton;
     m_search = search;
+    // A row above the reading area: the sentence search and the two
+    // buttons that show and hide the strips.
+    auto* row = new QHBoxLayout();
+    row->setContentsMargins(0, 0, 0, 2);
+    row->addStretch(1);
+    for (QWidget* w : {static_cast<QWidget*>(search), topButton, bottomButton})
+        if (w)
+            row->addWidget(w);
+    if (auto* column = qobject_cast<QVBoxLayout*>(m_area->layout()))
+        column->insertLayout(0, row);
+    const bool sliderHidden = m_core->sliderViewHidden();
+    const bool controlHidden = m_core->controlViewHidden();
+    if (m_topButton)
+        m_topButton->setProperty("imageName", sliderHidden ? "downArrow.png" : "upArrow.png");
+    if (m_bottomButton)
+        m_bottomButton->setProperty("imageName", controlHidden ? "downArrow.png" : "upArrow.png");
 }
 
 WindowRect ReadingSession::visibleArea() const
@@ -193,9 +197,8 @@ bool ReadingSession::eventFilter(QObject* watched, QEvent* event)
             // Typing in the search field is not a command.
             if (m_search && m_search->hasFocus())
                 break;
-            const int code = macKeyCodeForQtKey(key->key());
-            const Qt::KeyboardModifiers mods = key->modifiers();
-            if (code >= 0 && m_core->keyDown(code, mods & Qt::ShiftModifier, mods & Qt::ControlModifier))
+            const int code = macKeyCode(*key);
+            if (code >= 0 && m_core->keyDown(code, keyMapShift(*key), keyMapControl(*key)))
                 return true;
             break;
         }

@@ -95,8 +95,4 @@ private:
     bool m_settingFrame = false;
 };
 
-// The Mac virtual key code of a Qt key, for the few keys the window knows
-// before a key map is installed; -1 for others.
-int macKeyCodeForQtKey(int qtKey);
-
 }  // namespace qor

@@ -1,10 +1,17 @@
 #include "AppMenus.h"
 
 #include "base/Clock.h"
+#include "base/Files.h"
+#include "controls/KeyMapping.h"
 #include "controls/TTS.h"
+#include "controls/BookmarkDialogs.h"
+#include "controls/ui/BookmarkPanels.h"
+#include "controls/ui/KeyMappingSeams.h"
+#include "controls/ui/ReadingStrips.h"
 #include "controls/ui/SpeechDialogs.h"
 #include "display/CurrentOptions.h"
 #include "display/StandardOptions.h"
+#include "display/ui/MainViewWidget.h"
 #include "display/ui/OptionDialogs.h"
 #include "drills/ui/DrillPanels.h"
 #include "session/MaterialCommands.h"
@@ -35,36 +42,18 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
+#include <cstdio>
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 namespace qor {
 
 namespace {
 
 constexpr const char* kWindowFrameKey = "WindowFrame";
-
-// The keys the window answers until the reader's key map is installed:
-// Space plays and stops, the arrows step a display back or forward.
-class InterimKeys final : public KeyHandler {
-public:
-    explicit InterimKeys(QorWindow& window) : m_window(window) {}
-    bool keyPressed(int keyCode, bool, bool) override
-    {
-        NotificationBus& bus = NotificationBus::instance();
-        switch (keyCode) {
-        case 49:
-            bus.post(m_window.playing() || m_window.bursting() ? note::kStopPlaying : note::kStartPlaying);
-            return true;
-        case 123: bus.post(note::kWordBack); return true;
-        case 124: bus.post(note::kWordForward); return true;
-        default: return false;
-        }
-    }
-
-private:
-    QorWindow& m_window;
-};
 
 void alertKey(const char* key)
 {
@@ -96,6 +85,36 @@ std::string presetTitle(int code)
 
 }  // namespace
 
+namespace {
+
+// Runs an action right after the first paint of a widget for which
+// `ready` holds.
+class FirstPaint final : public QObject {
+public:
+    FirstPaint(QWidget* view, std::function<bool()> ready, std::function<void()> action)
+        : QObject(view), m_ready(std::move(ready)), m_action(std::move(action))
+    {
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !m_done && m_ready()) {
+            m_done = true;
+            QMetaObject::invokeMethod(qApp, m_action, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<bool()> m_ready;
+    std::function<void()> m_action;
+    bool m_done = false;
+};
+
+}  // namespace
+
 // --- the parts and the start-up host -----------------------------------------------
 
 struct Application::Parts final : StartupHost {
@@ -103,7 +122,6 @@ struct Application::Parts final : StartupHost {
         : controls(std::move(c)),
           session(new ReadingSession(window, window, CurrentOptions::instance(), CurrentPrefs::instance(),
                                      TTS::instance(), SystemClock::instance(), NotificationBus::instance())),
-          interim(session->core()),
           control(*this, NotificationBus::instance())
     {
     }
@@ -111,10 +129,12 @@ struct Application::Parts final : StartupHost {
     ReaderControls controls;
     ReadingWindow window;
     ReadingSession* session;  // a child of the window
-    InterimKeys interim;
+    KeyMappingSeams keys{KeyMapping::instance()};
+    QtBookmarkService bookmarks{&window};
     QorControl control;
     Subscription launcher;
     Application* app = nullptr;
+    std::string directReader;
 
     QorWindow& core() { return session->core(); }
     CurrentPrefs& prefs() { return CurrentPrefs::instance(); }
@@ -127,7 +147,17 @@ struct Application::Parts final : StartupHost {
     int shippedTestCount() override { return TestFilesList("# Comprehension Test Set 1").count(); }
     void unpackShippedTests() override { checkForTests(nullptr, edition()); }
 
-    bool runLogon() override { return qor::runLogon(window.isVisible() ? &window : nullptr); }
+    bool runLogon() override
+    {
+        QorAdmin& admin = QorAdmin::instance();
+        if (!directReader.empty()) {
+            const std::string name = std::exchange(directReader, std::string());
+            if (fs::isFolder(admin.usersFolder() + name) && !admin.doesPasswordExistForUser(name) &&
+                admin.setTheUser(name))
+                return true;
+        }
+        return qor::runLogon(window.isVisible() ? &window : nullptr);
+    }
     void setTheUser(const std::string& user) override { QorAdmin::instance().setTheUser(user); }
     std::string userName() const override { return QorAdmin::instance().userName(); }
     void logoff() override { QorAdmin::instance().logoff(); }
@@ -146,11 +176,41 @@ struct Application::Parts final : StartupHost {
     {
         if (controls.loadKeyMap)
             controls.loadKeyMap(user);
+        else
+            KeyMapping::instance().loadPrefsFileForUser(user);
     }
     // The score filter follows the reader once the results views exist.
     void scoreFilterUserChanged() override {}
-    void initSpeech() override { TTS::instance().initSpeech(); }
-    void selectVoice() override { initSpeechForUser(); }
+    // Speech is set up once the window has been painted: the speech plugin
+    // (loaded in the background since start-up) then never holds up the
+    // first sight of the window.
+    void initSpeech() override
+    {
+        afterFirstPaint([] { TTS::instance().initSpeech(); });
+    }
+    void selectVoice() override
+    {
+        afterFirstPaint([] { initSpeechForUser(); });
+    }
+    void afterFirstPaint(std::function<void()> f)
+    {
+        if (painted)
+            f();
+        else
+            pendingAfterPaint.push_back(std::move(f));
+    }
+    void firstPaintDone()
+    {
+        if (painted)
+            return;
+        painted = true;
+        std::vector<std::function<void()>> pending;
+        pending.swap(pendingAfterPaint);
+        for (auto& f : pending)
+            f();
+    }
+    bool painted = false;
+    std::vector<std::function<void()>> pendingAfterPaint;
     void applySpeakingMode() override
     {
         setSpeaking(prefs().boolValue(prefkey::kSpeakingOn), prefs(), CurrentOptions::instance().record(),
@@ -221,9 +281,16 @@ Application::Application(ReaderControls controls) : m(std::make_unique<Parts>(st
     m->window.setMinimumSize(640, 460);
     m->window.setReadingArea(m->session->readingArea(), m->session);
     m->window.material().setStoryReader(&TestStoryReader::instance());
-    m->core().setKeyHandler(m->controls.keys ? m->controls.keys : &m->interim);
-    if (m->controls.bookmarks)
-        m->core().setBookmarkService(m->controls.bookmarks);
+    m->core().setKeyHandler(m->controls.keys ? m->controls.keys : &m->keys);
+    m->core().setBookmarkService(m->controls.bookmarks ? m->controls.bookmarks : &m->bookmarks);
+    const ReadingStrips strips = buildReadingStrips(&m->window);
+    m->session->setStrips(strips.slider, strips.control);
+    m->session->setStripControls(strips.topButton, strips.bottomButton, strips.search);
+    // The first paint of the reading view (or a second, whichever comes
+    // first) lets the deferred set-up run.
+    Parts* parts = m.get();
+    new FirstPaint(m->session->viewWidget(), [] { return true; }, [parts] { parts->firstPaintDone(); });
+    QTimer::singleShot(1000, &m->window, [parts] { parts->firstPaintDone(); });
     m->launcher = NotificationBus::instance().subscribe(note::kLaunchWizardPanel, [this](const Notification& n) {
         if (!m->control.launchWizardScreen(n.boolValue()))
             QApplication::quit();
@@ -245,6 +312,18 @@ bool Application::start(const std::string& documentToOpen)
 }
 
 void Application::terminate() { m->control.applicationWillTerminate(); }
+
+void Application::setReaderWithoutPassword(const std::string& name) { m->directReader = name; }
+
+void Application::quitAfterFirstPaint()
+{
+    ReadingSession* session = m->session;
+    new FirstPaint(session->viewWidget(), [session] { return session->view().hasText(); }, [] {
+        std::fputs("painted\n", stdout);
+        std::fflush(stdout);
+        QApplication::quit();
+    });
+}
 
 bool Application::openDocument(const std::string& path)
 {
@@ -307,16 +386,22 @@ void Application::buildMenus()
             addRecentDocument(CurrentPrefs::instance(), path);
     });
     file->addSeparator();
-    QAction* loadAt = add(file, QObject::tr("Open at Bookmark..."), [parts, w] {
-        if (parts->controls.loadAtBookmark)
+    add(file, QObject::tr("Open at Bookmark..."), [this, parts, w] {
+        if (parts->controls.loadAtBookmark) {
             parts->controls.loadAtBookmark(w);
+            return;
+        }
+        runLoadBookmarkPanel(w, [this](const std::string& path, int32_t position, bool isPdf) {
+            m->window.material().loadMaterialFromFileName(path, std::max<int32_t>(0, position), isStoryPath(path),
+                                                          isPdf);
+        });
     });
-    QAction* removeMarks = add(file, QObject::tr("Remove Bookmarks..."), [parts, w] {
+    add(file, QObject::tr("Remove Bookmarks..."), [parts, w] {
         if (parts->controls.removeBookmarks)
             parts->controls.removeBookmarks(w);
+        else
+            runRemoveBookmarksPanel(w);
     });
-    loadAt->setEnabled(static_cast<bool>(m->controls.loadAtBookmark));
-    removeMarks->setEnabled(static_cast<bool>(m->controls.removeBookmarks));
     file->addSeparator();
     QAction* saveAs = add(file, QObject::tr("Save &As..."), [parts, w] {
         const QString path = QFileDialog::getSaveFileName(w, QObject::tr("Save As"), QObject::tr("Untitled.txt"));
@@ -426,10 +511,14 @@ void Application::buildMenus()
     installCustomOptionsMenu(options, w);
     options->addSeparator();
     add(options, QObject::tr("Preferences..."), [parts, w] {
-        if (parts->controls.preferences)
+        if (parts->controls.preferences) {
             parts->controls.preferences(w);
-        else
-            runPreferencesWindow(w, PreferencesHooks{});
+            return;
+        }
+        PreferencesHooks hooks;
+        addKeyMapHooks(hooks, parts->keys);
+        hooks.tooltipsChanged = [](bool on) { NotificationBus::instance().post(note::kTurnOnToolTips, on); };
+        runPreferencesWindow(w, hooks);
     });
 
     // Readers.

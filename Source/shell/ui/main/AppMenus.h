@@ -42,6 +42,12 @@ public:
 
     // Runs the start-up sequence; false when the application must end.
     bool start(const std::string& documentToOpen);
+    // A reader to log on without the logon panel when they have no
+    // password (kiosks, classroom machines); others see the panel.
+    void setReaderWithoutPassword(const std::string& name);
+    // Prints "painted" on standard output and quits once the reading view
+    // has first been painted with a text (start-up timing).
+    void quitAfterFirstPaint();
     void terminate();
 
     ReadingWindow& window();
