@@ -74,15 +74,15 @@ public:
     void start() override
     {
         m_on = true;
-        itimerspec spec{{0, 500000}, {0, 500000}};
-        timerfd_settime(m_fd, 0, &spec, nullptr);
+        itimerspec every{{0, 500000}, {0, 500000}};
+        timerfd_settime(m_fd, 0, &every, nullptr);
         m_notifier->setEnabled(true);
     }
     void stop() override
     {
         m_on = false;
-        itimerspec spec{};
-        timerfd_settime(m_fd, 0, &spec, nullptr);
+        itimerspec every{};
+        timerfd_settime(m_fd, 0, &every, nullptr);
         m_notifier->setEnabled(false);
     }
     void rescheduled() override {}

@@ -218,6 +218,20 @@ void BookmarkTablesPanel::refresh()
 
 std::vector<int> BookmarkTablesPanel::namesShown() const { return {m_tables.selectedName()}; }
 
+QHBoxLayout* BookmarkTablesPanel::tablesRow(QVBoxLayout*& right)
+{
+    auto* tables = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(heading(tr("Texts"), this));
+    left->addWidget(mFilePathView, 1);
+    right = new QVBoxLayout;
+    right->addWidget(heading(tr("Bookmarks"), this));
+    right->addWidget(mBookmarkView, 1);
+    tables->addLayout(left, 3);
+    tables->addLayout(right, 2);
+    return tables;
+}
+
 // --- load and go to ----------------------------------------------------------------
 
 LoadAndGotoBookMarkPanel::LoadAndGotoBookMarkPanel(LoadAndGotoBookMarkModel& model, QWidget* parent)
@@ -225,15 +239,8 @@ LoadAndGotoBookMarkPanel::LoadAndGotoBookMarkPanel(LoadAndGotoBookMarkModel& mod
 {
     setWindowTitle(tr("Open Text at Bookmark"));
     auto* layout = new QVBoxLayout(this);
-    auto* tables = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(heading(tr("Texts"), this));
-    left->addWidget(mFilePathView, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(heading(tr("Bookmarks"), this));
-    right->addWidget(mBookmarkView, 1);
-    tables->addLayout(left, 3);
-    tables->addLayout(right, 2);
+    QVBoxLayout* right = nullptr;
+    QHBoxLayout* tables = tablesRow(right);
     layout->addLayout(tables, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
@@ -267,13 +274,8 @@ RemoveBookMarkPanel::RemoveBookMarkPanel(RemoveBookMarkModel& model, QWidget* pa
 {
     setWindowTitle(tr("Remove Bookmarks"));
     auto* layout = new QVBoxLayout(this);
-    auto* tables = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(heading(tr("Texts"), this));
-    left->addWidget(mFilePathView, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(heading(tr("Bookmarks"), this));
-    right->addWidget(mBookmarkView, 1);
+    QVBoxLayout* right = nullptr;
+    QHBoxLayout* tables = tablesRow(right);
     auto* removeRow = new QHBoxLayout;
     mRemoveSelected = new QPushButton(tr("Remove Selected"), this);
     mRemoveSelected->setObjectName("removeSelectedButton");
@@ -283,8 +285,6 @@ RemoveBookMarkPanel::RemoveBookMarkPanel(RemoveBookMarkModel& model, QWidget* pa
     removeRow->addWidget(mRemoveSelected);
     removeRow->addWidget(mRemoveAll);
     right->addLayout(removeRow);
-    tables->addLayout(left, 3);
-    tables->addLayout(right, 2);
     layout->addLayout(tables, 1);
     auto* note = new QLabel(tr("Removals take effect when you click OK."), this);
     note->setForegroundRole(QPalette::PlaceholderText);

@@ -16,9 +16,11 @@
 #include <string>
 #include <vector>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace qor {
 
@@ -62,6 +64,9 @@ protected:
     virtual void namesChosen();
     // The name rows the view selects.
     virtual std::vector<int> namesShown() const;
+    // The row of the two tables under their headings; `right` is the
+    // bookmarks' column, for more below it.
+    QHBoxLayout* tablesRow(QVBoxLayout*& right);
     BookmarkTablesModel& m_tables;
     QTableWidget* mFilePathView = nullptr;
     QTableWidget* mBookmarkView = nullptr;
