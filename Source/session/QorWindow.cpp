@@ -165,7 +165,9 @@ void QorWindow::startRun(bool burst)
     m_nStartTick = m_clock.ticks();
     stopTooltips();
 
-    m_bSpeaking = m_prefs.boolValue(kSpeakingOn);
+    // Without a speech channel (no engine on this machine) a spoken run is
+    // paced by its timing instead, rather than racing through the text.
+    m_bSpeaking = m_prefs.boolValue(kSpeakingOn) && m_tts.getChannel();
     // A replayed burst keeps its first run on screen a moment; so does the
     // first run of a spoken one, while speech catches up with it.
     m_bTimeFirstDisplay = m_bTimeFirstDisplay || m_bSpeaking;

@@ -407,6 +407,32 @@ TEST(SpeechPacing, ADisplayAdvancesWhenSpeechPassesItsEndOrIsDone)
     EXPECT_EQ(s.view.runsShown(), 3);
 }
 
+TEST(SpeechPacing, WithoutASpeechChannelTheRunIsTimed)
+{
+    Session s;
+    s.withOptions([](OptionsRecord& r) {
+        r.unit = kUnitWPM;
+        r.speed = 60;
+    });
+    s.prefs.setBOOLValue(true, prefkey::kSpeakingOn);
+    auto silent = std::make_unique<SpeechEngineFake>();
+    silent->available = false;
+    TTS none(std::move(silent));
+    none.initSpeech();
+    QorWindow window({s.view, s.options, s.prefs, none, s.clock, s.bus, s.host, s.timer});
+    s.window.reset();
+    s.view.setRuns(runsOfWords({1, 1, 1, 1}));
+    s.post(note::kStartPlaying);
+    s.clock.setMicroseconds(0);
+    window.myTimer();
+    s.clock.setMicroseconds(500000);
+    window.myTimer();
+    EXPECT_EQ(s.view.runsShown(), 1);  // a second a word, not a race
+    s.clock.setMicroseconds(1000000);
+    window.myTimer();
+    EXPECT_EQ(s.view.runsShown(), 2);
+}
+
 TEST(SpeechPacing, StopEndsSpeechAndTheRunAtOnce)
 {
     Session s;
