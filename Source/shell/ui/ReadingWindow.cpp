@@ -74,7 +74,7 @@ void ReadingWindow::setMaterialCaption(const std::string& caption)
 void ReadingWindow::setReadingArea(QWidget* area, ReadingWindowTarget* target)
 {
     QLayout* layout = centralWidget()->layout();
-    layout->replaceWidget(mText, area);
+    delete layout->replaceWidget(mText, area);  // the old item is ours to free
     mText->hide();
     m_target = target;
     if (m_target && m_text)
