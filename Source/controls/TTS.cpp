@@ -95,11 +95,21 @@ std::unique_ptr<SpeechEngine> loadSpeechEngine()
     return std::make_unique<NoSpeechEngine>();
 }
 
+namespace {
+std::atomic<bool> s_made{false};
+}  // namespace
+
 TTS& TTS::instance()
 {
-    static TTS* tts = new TTS(loadSpeechEngine());
+    static TTS* tts = [] {
+        TTS* t = new TTS(loadSpeechEngine());
+        s_made.store(true);
+        return t;
+    }();
     return *tts;
 }
+
+bool TTS::hasInstance() { return s_made.load(); }
 
 TTS::TTS(std::unique_ptr<SpeechEngine> engine) : m_engine(std::move(engine)) {}
 

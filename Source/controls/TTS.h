@@ -84,6 +84,8 @@ public:
     // The process's speech object, over the espeak-ng engine (heard on the
     // sound device when there is one, silent otherwise).
     static TTS& instance();
+    // Whether instance() has been made (the engine is loaded then).
+    static bool hasInstance();
 
     // A speech object over an engine of its own (tests).
     explicit TTS(std::unique_ptr<SpeechEngine> engine);

@@ -116,6 +116,7 @@ bool CurrentPrefs::loadPrefsFileForUser(std::string_view user)
 {
     m_userName = std::string(user);
     m_bSaveHeld = false;
+    m_defaults = defaultsTable();  // the voice default may be known by now
     m_path.clear();
     std::string folder;
     if (!m_admin.getDirectoryPath(folder, user)) {

@@ -48,7 +48,12 @@ ReadingStrips buildReadingStrips(QWidget* parent, CurrentOptions& options, Curre
     auto* search = new QLineEdit(parent);
     search->setObjectName("sentenceSearch");
     search->setPlaceholderText(QObject::tr("Find a sentence"));
-    search->setClearButtonEnabled(true);
+    // The clear button brings the icon theme and its image plugins: they
+    // load when the reader first types, not while the window comes up.
+    QObject::connect(search, &QLineEdit::textEdited, search, [search] {
+        if (!search->isClearButtonEnabled())
+            search->setClearButtonEnabled(true);
+    });
     search->setFocusPolicy(Qt::ClickFocus);
     search->setMinimumWidth(160);
     QObject::connect(search, &QLineEdit::returnPressed, search, [b] { b->post(note::kSentenceSearch); });

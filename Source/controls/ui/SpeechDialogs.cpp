@@ -48,12 +48,13 @@ bool runTextToSpeechVoiceDialog(QWidget* parent)
 
 void installSpeechVoiceDefaults()
 {
+    // Asked whenever a reader's preferences load. Speech is not started for
+    // it: before speech is set up the stored defaults stand, and a voice
+    // that matches none leaves the engine's own default in use.
     CurrentPrefs::instance().setVoiceDefaults([](int& creator, int& id) {
+        if (!TTS::hasInstance())
+            return;
         VoiceCode code = TTS::instance().defaultVoice();
-        if (code.creator == 0) {
-            TTS::instance().initSpeech();
-            code = TTS::instance().defaultVoice();
-        }
         if (code.creator != 0) {
             creator = static_cast<int>(code.creator);
             id = static_cast<int>(code.id);
