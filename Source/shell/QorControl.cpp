@@ -90,6 +90,11 @@ bool QorControl::applicationDidFinishLaunching()
 bool QorControl::startReader()
 {
     initUserPrefs(m_host.userName());
+    return enterReader();
+}
+
+bool QorControl::enterReader()
+{
     if (m_host.launcherAtStart()) {
         if (!launcherLoop(false))
             return false;
@@ -182,16 +187,7 @@ bool QorControl::switchReader()
 
 bool QorControl::changeUser()
 {
-    if (!switchReader())
-        return false;
-    if (m_host.launcherAtStart()) {
-        if (!launcherLoop(false))
-            return false;
-    } else {
-        bringWindowForward();
-    }
-    loadDefaultFile();
-    return true;
+    return switchReader() && enterReader();
 }
 
 void QorControl::loadDefaultFile()

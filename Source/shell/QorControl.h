@@ -115,6 +115,8 @@ public:
 private:
     bool logOn();
     bool startReader();
+    // The launcher or the window, then the first text.
+    bool enterReader();
     bool switchReader();
     // The launcher and, after a Quit there, the logon again, until a reader
     // goes on to the reading window. False when the application must end.

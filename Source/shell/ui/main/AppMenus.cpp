@@ -118,15 +118,13 @@ private:
 // --- the parts and the start-up host -----------------------------------------------
 
 struct Application::Parts final : StartupHost {
-    explicit Parts(ReaderControls c)
-        : controls(std::move(c)),
-          session(new ReadingSession(window, window, CurrentOptions::instance(), CurrentPrefs::instance(),
+    Parts()
+        : session(new ReadingSession(window, window, CurrentOptions::instance(), CurrentPrefs::instance(),
                                      TTS::instance(), SystemClock::instance(), NotificationBus::instance())),
           control(*this, NotificationBus::instance())
     {
     }
 
-    ReaderControls controls;
     ReadingWindow window;
     ReadingSession* session;  // a child of the window
     KeyMappingSeams keys{KeyMapping::instance()};
@@ -172,13 +170,7 @@ struct Application::Parts final : StartupHost {
         options.loadOptionsFile();
     }
     void loadPreferences(const std::string& user) override { prefs().loadPrefsFileForUser(user); }
-    void loadKeyMap(const std::string& user) override
-    {
-        if (controls.loadKeyMap)
-            controls.loadKeyMap(user);
-        else
-            KeyMapping::instance().loadPrefsFileForUser(user);
-    }
+    void loadKeyMap(const std::string& user) override { KeyMapping::instance().loadPrefsFileForUser(user); }
     // The score filter follows the reader once the results views exist.
     void scoreFilterUserChanged() override {}
     // Speech is set up once the window has been painted: the speech plugin
@@ -275,14 +267,14 @@ struct Application::Parts final : StartupHost {
     void deleteLockFile(const std::string& user) override { QorAdmin::instance().deleteLockFile(user); }
 };
 
-Application::Application(ReaderControls controls) : m(std::make_unique<Parts>(std::move(controls)))
+Application::Application() : m(std::make_unique<Parts>())
 {
     m->app = this;
     m->window.setMinimumSize(640, 460);
     m->window.setReadingArea(m->session->readingArea(), m->session);
     m->window.material().setStoryReader(&TestStoryReader::instance());
-    m->core().setKeyHandler(m->controls.keys ? m->controls.keys : &m->keys);
-    m->core().setBookmarkService(m->controls.bookmarks ? m->controls.bookmarks : &m->bookmarks);
+    m->core().setKeyHandler(&m->keys);
+    m->core().setBookmarkService(&m->bookmarks);
     const ReadingStrips strips = buildReadingStrips(&m->window);
     m->session->setStrips(strips.slider, strips.control);
     m->session->setStripControls(strips.topButton, strips.bottomButton, strips.search);
@@ -386,22 +378,13 @@ void Application::buildMenus()
             addRecentDocument(CurrentPrefs::instance(), path);
     });
     file->addSeparator();
-    add(file, QObject::tr("Open at Bookmark..."), [this, parts, w] {
-        if (parts->controls.loadAtBookmark) {
-            parts->controls.loadAtBookmark(w);
-            return;
-        }
+    add(file, QObject::tr("Open at Bookmark..."), [this, w] {
         runLoadBookmarkPanel(w, [this](const std::string& path, int32_t position, bool isPdf) {
             m->window.material().loadMaterialFromFileName(path, std::max<int32_t>(0, position), isStoryPath(path),
                                                           isPdf);
         });
     });
-    add(file, QObject::tr("Remove Bookmarks..."), [parts, w] {
-        if (parts->controls.removeBookmarks)
-            parts->controls.removeBookmarks(w);
-        else
-            runRemoveBookmarksPanel(w);
-    });
+    add(file, QObject::tr("Remove Bookmarks..."), [w] { runRemoveBookmarksPanel(w); });
     file->addSeparator();
     QAction* saveAs = add(file, QObject::tr("Save &As..."), [parts, w] {
         const QString path = QFileDialog::getSaveFileName(w, QObject::tr("Save As"), QObject::tr("Untitled.txt"));
@@ -511,10 +494,6 @@ void Application::buildMenus()
     installCustomOptionsMenu(options, w);
     options->addSeparator();
     add(options, QObject::tr("Preferences..."), [parts, w] {
-        if (parts->controls.preferences) {
-            parts->controls.preferences(w);
-            return;
-        }
         PreferencesHooks hooks;
         addKeyMapHooks(hooks, parts->keys);
         hooks.tooltipsChanged = [](bool on) { NotificationBus::instance().post(note::kTurnOnToolTips, on); };

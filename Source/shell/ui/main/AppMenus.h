@@ -5,7 +5,6 @@
 
 #include "shell/QorControl.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,26 +15,10 @@ namespace qor {
 
 class ReadingWindow;
 class ReadingSession;
-class KeyHandler;
-class BookmarkService;
-
-// What the key map and bookmarks bring to the window and the menus; the
-// defaults serve until they are installed.
-struct ReaderControls {
-    KeyHandler* keys = nullptr;
-    BookmarkService* bookmarks = nullptr;
-    // Loads the reader's key map (at every logon).
-    std::function<void(const std::string& user)> loadKeyMap;
-    // The File menu's bookmark commands.
-    std::function<void(QWidget* parent)> loadAtBookmark;
-    std::function<void(QWidget* parent)> removeBookmarks;
-    // The preferences window.
-    std::function<void(QWidget* parent)> preferences;
-};
 
 class Application {
 public:
-    explicit Application(ReaderControls controls = {});
+    Application();
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
