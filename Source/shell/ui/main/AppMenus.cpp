@@ -45,6 +45,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <algorithm>
 #include <sstream>
 #include <utility>
