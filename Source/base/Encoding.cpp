@@ -282,6 +282,11 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return compareIgnoringCase(a, b) == 0;
 }
 
+bool endsWithIgnoringCase(std::string_view name, std::string_view suffix)
+{
+    return name.size() >= suffix.size() && equalIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
+}
+
 bool listingLess(std::string_view a, std::string_view b)
 {
     int c = compareIgnoringCase(a, b);

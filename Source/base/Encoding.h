@@ -71,6 +71,8 @@ std::string foldCaseUtf8(std::string_view utf8);
 // Compares two UTF-8 names ignoring letter case: <0, 0, >0.
 int compareIgnoringCase(std::string_view a, std::string_view b);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
+// Whether a name ends in a suffix, ignoring case (".pdf", ".sty").
+bool endsWithIgnoringCase(std::string_view name, std::string_view suffix);
 
 // The system's one listing order: ignoring case, ties broken by the bytes.
 bool listingLess(std::string_view a, std::string_view b);

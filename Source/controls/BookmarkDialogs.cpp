@@ -1,5 +1,7 @@
 #include "controls/BookmarkDialogs.h"
 
+#include "base/Encoding.h"
+
 #include "shell/Messages.h"
 #include "shell/QorAlert.h"
 
@@ -210,18 +212,8 @@ bool hasBookmarks(const std::string& bookmarksFile) { return BookMarks(bookmarks
 
 bool isStoryPath(const std::string& path)
 {
-    // The story suffix, in any letter case (names come from other systems).
-    static const char kSuffix[] = ".sty";
-    if (path.size() < 4)
-        return false;
-    for (size_t i = 0; i < 4; ++i) {
-        char c = path[path.size() - 4 + i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != kSuffix[i])
-            return false;
-    }
-    return true;
+    // In any letter case: names come from other systems.
+    return endsWithIgnoringCase(path, ".sty");
 }
 
 }  // namespace qor

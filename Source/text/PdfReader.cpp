@@ -1,5 +1,6 @@
 #include "text/PdfReader.h"
 
+#include "base/Encoding.h"
 #include "base/Plugins.h"
 #include "text/TextBuffer.h"
 
@@ -35,13 +36,8 @@ PdfReader& standardPdfReader()
 
 bool isPdfDocument(const std::string& path)
 {
-    if (path.size() >= 4) {
-        std::string suffix = path.substr(path.size() - 4);
-        for (char& c : suffix)
-            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (suffix == ".pdf")
-            return true;
-    }
+    if (endsWithIgnoringCase(path, ".pdf"))
+        return true;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         return false;

@@ -234,13 +234,24 @@ MiscOptions GlobalOptions::miscValues()
     return v;
 }
 
-bool GlobalOptions::saveBRSValues(const BrsRequirements& values)
+void GlobalOptions::takeStoredHalf(bool brsHalf)
 {
+    // The other half may have been changed by another copy since it was
+    // read: take it from the file as it stands before writing it back.
     BrsRequirements brs;
     MiscOptions misc;
-    if (readFile(brs, misc) == fs::kNoErr)
-        m_misc = misc;
+    if (readFile(brs, misc) == fs::kNoErr) {
+        if (brsHalf)
+            m_brs = brs;
+        else
+            m_misc = misc;
+    }
     m_bFileLoaded = true;
+}
+
+bool GlobalOptions::saveBRSValues(const BrsRequirements& values)
+{
+    takeStoredHalf(false);
     m_brs = values;
     m_brs.reserved = {};
     return saveOptionsPlist();
@@ -248,11 +259,7 @@ bool GlobalOptions::saveBRSValues(const BrsRequirements& values)
 
 bool GlobalOptions::saveMiscValues(const MiscOptions& values)
 {
-    BrsRequirements brs;
-    MiscOptions misc;
-    if (readFile(brs, misc) == fs::kNoErr)
-        m_brs = brs;
-    m_bFileLoaded = true;
+    takeStoredHalf(true);
     m_misc = values;
     m_misc.reserved = {};
     m_misc.fontName = fitFontName(values.fontName);

@@ -139,6 +139,9 @@ public:
     static std::string fitFontName(std::string_view utf8);
 
 private:
+    // Takes one half of the stored file (the requirements or the
+    // miscellaneous values) into memory before the other is saved.
+    void takeStoredHalf(bool brsHalf);
     int readFile(BrsRequirements& brs, MiscOptions& misc) const;
     void ensureLoaded();
     std::string externalFolder() const;

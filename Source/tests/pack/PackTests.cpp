@@ -25,8 +25,7 @@ bool isTestFile(const std::string& name)
 {
     if (name.size() < 5 || name.front() == '.')
         return false;
-    std::string ext = name.substr(name.size() - 4);
-    return equalIgnoringCase(ext, ".sty") || equalIgnoringCase(ext, ".tst");
+    return endsWithIgnoringCase(name, ".sty") || endsWithIgnoringCase(name, ".tst");
 }
 
 int pack(const std::string& source, const std::string& out)
